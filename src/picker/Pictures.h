@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+// The window's pictures, drawn here rather than carried as image files.
+namespace Pictures {
+
+// The dropper shown in the dropper box while idle: 20 x 22 pixels.
+QPixmap Dropper();
+
+// The face of the copy buttons: two overlapping sheets.
+QIcon Copy();
+
+} // namespace Pictures

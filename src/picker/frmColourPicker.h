@@ -1,0 +1,219 @@
+#pragma once
+
+#include "ColorConverter.h"
+#include "modRGBtoHSL.h"
+
+#include <QMainWindow>
+#include <QPixmap>
+
+#include <array>
+
+class ColourBox;
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QTimer;
+
+// The main window: the dropper, the current colour in every text form, the editing fields,
+// the code panes and the settings that shape them. Other windows read and write its controls
+// directly, so they are public under the names the rest of the program knows them by.
+class frmColourPicker : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit frmColourPicker(QWidget* parent = nullptr);
+    ~frmColourPicker() override;
+
+    // Makes a ColourValue current; -1 means no colour and changes nothing.
+    void SetFormColours(int SelColor);
+    // Refreshes the HSB sliders and fields from a colour given as decimal text.
+    void SetHSL(const QString& sValue);
+    // Makes current the colour of CurrentHue, CurrentSaturation and CurrentBrightness.
+    void ApplyHSB();
+    // Selects the whole text of a box.
+    void SetTextFocus(QLineEdit* TextBox);
+    // The scroll handling of the hue, brightness and saturation sliders, in that order.
+    void ScrollHSB();
+
+    // Text-form builders: each reads the sliders or fields and rewrites its boxes.
+    void ShowHtmlHex();
+    void UpdateFromSliders();
+    void ShowSampleColour();
+    void ShowVBHex();
+    void ShowRGBText();
+    void ShowHSL(int colour);
+
+    // Menus ("hidden" is never in the menu bar; it is the palette's pop-up menu).
+    QMenu* mnufile = nullptr;
+    QAction* mnufilecustomcolour = nullptr;
+    QAction* mnufileexit = nullptr;
+    QMenu* mnutools = nullptr;
+    QAction* mnutoolsrgbchart = nullptr;
+    QMenu* mnuhelp = nullptr;
+    QAction* mnuCheck = nullptr;
+    QAction* mnuhelpcontents = nullptr;
+    QAction* mnuhelpabout = nullptr;
+    QMenu* mnuhidden = nullptr;
+    QAction* mnuClearColour = nullptr;
+    QAction* mnuclearall = nullptr;
+    QAction* mnusaveasscheme = nullptr;
+
+    // First code pane.
+    QGroupBox* Frame1 = nullptr;
+    QRadioButton* Option1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label19 = nullptr;
+    QLineEdit* txtHexCodeHtml = nullptr;
+    QLineEdit* txtRGBforVB = nullptr;
+    QLineEdit* txtHexforVB = nullptr;
+    QLineEdit* txtHSL = nullptr;
+    QPushButton* cmdHexHtml = nullptr;
+    QPushButton* cmdRGBforVB = nullptr;
+    QPushButton* Command3 = nullptr;
+
+    // Second code pane.
+    QGroupBox* Frame7 = nullptr;
+    QRadioButton* Option2 = nullptr;
+    QLabel* Label15 = nullptr;
+    QLabel* Label16 = nullptr;
+    QLabel* Label17 = nullptr;
+    QLabel* Label18 = nullptr;
+    QLineEdit* txtCPP = nullptr;
+    QLineEdit* txtJava = nullptr;
+    QLineEdit* txtDelphi = nullptr;
+    QLineEdit* txtPhotoshop = nullptr;
+    QPushButton* cmdCPP = nullptr;
+    QPushButton* cmdJava = nullptr;
+    QPushButton* cmdDelphi = nullptr;
+    QPushButton* cmdPhotoshop = nullptr;
+
+    // RGB editing frame.
+    QGroupBox* Frame4 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLineEdit* txtRGBred = nullptr;
+    QLineEdit* txtRGBgreen = nullptr;
+    QLineEdit* txtRGBblue = nullptr;
+    QLineEdit* txtRGBvalue = nullptr;
+    QSlider* sliRGB1 = nullptr;
+    QSlider* sliRGB2 = nullptr;
+    QSlider* sliRGB3 = nullptr;
+    QPushButton* cmdRGBtoPallette = nullptr;
+    QPushButton* cmdRGBcopy = nullptr;
+
+    // HSB editing frame.
+    QGroupBox* Frame5 = nullptr;
+    QLabel* Label10 = nullptr;
+    QLabel* Label11 = nullptr;
+    QLabel* Label12 = nullptr;
+    QLineEdit* txtHue = nullptr;
+    QLineEdit* txtSat = nullptr;
+    QLineEdit* txtBright = nullptr;
+    QSlider* Slider1 = nullptr;
+    QSlider* Slider2 = nullptr;
+    QSlider* Slider3 = nullptr;
+    QPushButton* cmdHSBtoPallette = nullptr;
+
+    // Hex entry.
+    QGroupBox* Frame3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLineEdit* txtEnterHex = nullptr;
+    QPushButton* cmdApply = nullptr;
+
+    // Dropper, swatch, magnifier.
+    QGroupBox* Frame2 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* Picture1 = nullptr;
+    ColourBox* picShowColour = nullptr;
+    QLineEdit* txtSampleText = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* cmd3rdParty = nullptr;
+    QLabel* picMagnify = nullptr;
+    QTimer* Timer1 = nullptr;
+    QCheckBox* Check2 = nullptr;
+    QLineEdit* Text1 = nullptr;
+
+    // Palette frame and the bottom row.
+    QGroupBox* Frame6 = nullptr;
+    std::array<QRadioButton*, 2> optFormat{};
+    QCheckBox* Check1 = nullptr;
+    QLabel* Label8 = nullptr;
+
+    // The path Help Contents opens.
+    QString HelpFile;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Construction (frmColourPicker.cpp).
+    void buildMenus();
+    void buildCodePanes(QWidget* client);
+    void buildPickerFrame(QWidget* client);
+    void buildHexFrame(QWidget* client);
+    void buildEditingFrames(QWidget* client);
+    void buildBottomRow(QWidget* client);
+    void connectControls();
+
+    // Start-up, settings and shut-down (frmColourPicker_Settings.cpp).
+    void Form_Load();
+    void Form_QueryUnload();
+    void Check1_Click();
+    void Check2_Click();
+    void Option1_Click();
+    void Option2_Click();
+    void optFormat_Click(int Index);
+    void mnuhelpcontents_Click();
+
+    // Editing chain (frmColourPicker_Editing.cpp).
+    void RGBRefresh();
+    void txtRGB_Change(QLineEdit* field, QSlider* slider);
+    bool txtRGB_KeyPress(QLineEdit* field, QSlider* slider, const QString& key);
+    void txtHSB_Change(QLineEdit* field, QSlider* slider, int limit, int& current, bool& edited);
+    bool txtHSB_KeyPress(QLineEdit* field, int limit, const QString& key);
+    void txtField_KeyUp(QLineEdit* field);
+    void SliderHSB_Scroll(QSlider* slider, int position);
+    void SliderHSB_Change(bool edited);
+    void sliRGB_Scroll();
+    void txtEnterHex_Change();
+    bool txtEnterHex_KeyPress(const QString& key);
+    void cmdApply_Click();
+
+    // Copy buttons (frmColourPicker_TextForms.cpp).
+    void CopyBox(QLineEdit* box);
+    void cmdRGBcopy_Click();
+
+    bool isEditingField(QObject* object) const;
+    bool isDragSurface(QObject* object) const;
+    bool dragWindow(QEvent* event);
+
+public:
+    ColorConverter Converter;
+    ColourTriple LastHSB;
+    int CurrentHue = 0;
+    int CurrentSaturation = 0;
+    int CurrentBrightness = 0;
+    bool HueEdited = false;
+    bool SaturationEdited = false;
+    bool BrightnessEdited = false;
+    QStringList RGBParts;
+
+private:
+    QPixmap Picture2;
+    // While SetHSL rewrites the three HSB sliders one after the other, a slider whose field was
+    // edited earlier would otherwise apply a colour mixed from new and old parts.
+    bool settingHSL_ = false;
+    // A client-area drag that the window manager would not take, moved by hand.
+    QPoint manualDragOffset_;
+    bool manualDrag_ = false;
+};

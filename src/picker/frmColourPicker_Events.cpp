@@ -1,0 +1,177 @@
+// Wiring: which control event runs which handler, the key and focus filters of the editing
+// fields, and dragging the window by its client area.
+#include "frmColourPicker.h"
+
+#include "ColourBox.h"
+#include "WindowService.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTimer>
+
+namespace {
+
+// The text a key press would type, when it is one a field must judge: a printable character or
+// backspace. Navigation, Tab, Enter and shortcuts such as Ctrl+V pass untouched.
+QString typedKey(const QKeyEvent* event)
+{
+    const QString text = event->text();
+    if (text.size() != 1) return {};
+    if (text.at(0).isPrint() || text == u"\b") return text;
+    return {};
+}
+
+} // namespace
+
+void frmColourPicker::connectControls()
+{
+    const auto onRGBField = [this](QLineEdit* field, QSlider* slider) {
+        connect(field, &QLineEdit::textChanged, this, [=, this] { txtRGB_Change(field, slider); });
+    };
+    onRGBField(txtRGBred, sliRGB1);
+    onRGBField(txtRGBgreen, sliRGB2);
+    onRGBField(txtRGBblue, sliRGB3);
+
+    connect(txtHue, &QLineEdit::textChanged, this,
+            [this] { txtHSB_Change(txtHue, Slider1, 359, CurrentHue, HueEdited); });
+    connect(txtSat, &QLineEdit::textChanged, this,
+            [this] { txtHSB_Change(txtSat, Slider3, 100, CurrentSaturation, SaturationEdited); });
+    connect(txtBright, &QLineEdit::textChanged, this, [this] {
+        txtHSB_Change(txtBright, Slider2, 100, CurrentBrightness, BrightnessEdited);
+    });
+
+    // A slider "scrolls" when the user moves it (drag, keys, clicks on the groove). The action
+    // arrives before the new position is committed; commit it first so the handlers read it.
+    const auto onScroll = [this](QSlider* slider, auto handler) {
+        connect(slider, &QAbstractSlider::actionTriggered, this, [=, this](int action) {
+            if (action == QAbstractSlider::SliderNoAction) return;
+            slider->setValue(slider->sliderPosition());
+            handler(slider);
+        });
+    };
+    for (QSlider* slider : {sliRGB1, sliRGB2, sliRGB3})
+        onScroll(slider, [this](QSlider*) { sliRGB_Scroll(); });
+    for (QSlider* slider : {Slider1, Slider2, Slider3})
+        onScroll(slider, [this](QSlider* s) { SliderHSB_Scroll(s, s->value()); });
+    connect(Slider1, &QSlider::valueChanged, this, [this] { SliderHSB_Change(HueEdited); });
+    connect(Slider2, &QSlider::valueChanged, this, [this] { SliderHSB_Change(BrightnessEdited); });
+    connect(Slider3, &QSlider::valueChanged, this, [this] { SliderHSB_Change(SaturationEdited); });
+
+    connect(txtEnterHex, &QLineEdit::textChanged, this, [this] { txtEnterHex_Change(); });
+    connect(cmdApply, &QPushButton::clicked, this, [this] { cmdApply_Click(); });
+
+    const auto onCopy = [this](QPushButton* button, QLineEdit* box) {
+        connect(button, &QPushButton::clicked, this, [=, this] { CopyBox(box); });
+    };
+    onCopy(cmdHexHtml, txtHexCodeHtml);
+    onCopy(cmdRGBforVB, txtRGBforVB);
+    onCopy(Command3, txtHexforVB);
+    onCopy(cmdCPP, txtCPP);
+    onCopy(cmdJava, txtJava);
+    onCopy(cmdDelphi, txtDelphi);
+    onCopy(cmdPhotoshop, txtPhotoshop);
+    connect(cmdRGBcopy, &QPushButton::clicked, this, [this] { cmdRGBcopy_Click(); });
+
+    // Setting a box or option from code runs its click behaviour too, so it hangs on the state.
+    connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
+    connect(Check2, &QCheckBox::toggled, this, [this] { Check2_Click(); });
+    connect(Option1, &QRadioButton::toggled, this, [this](bool on) { if (on) Option1_Click(); });
+    connect(Option2, &QRadioButton::toggled, this, [this](bool on) { if (on) Option2_Click(); });
+    for (int i = 0; i < 2; ++i)
+        connect(optFormat[i], &QRadioButton::toggled, this,
+                [this, i](bool on) { if (on) optFormat_Click(i); });
+
+    connect(mnufileexit, &QAction::triggered, this, &QWidget::close);
+    connect(mnuhelpcontents, &QAction::triggered, this, [this] { mnuhelpcontents_Click(); });
+
+    for (QLineEdit* field : {txtRGBred, txtRGBgreen, txtRGBblue, txtHue, txtSat, txtBright, txtEnterHex})
+        field->installEventFilter(this);
+    for (QWidget* surface : {centralWidget(), static_cast<QWidget*>(picShowColour),
+                             static_cast<QWidget*>(txtSampleText)})
+        surface->installEventFilter(this);
+    for (QGroupBox* group : {Frame1, Frame2, Frame3, Frame4, Frame5, Frame6, Frame7})
+        group->installEventFilter(this);
+}
+
+bool frmColourPicker::isEditingField(QObject* object) const
+{
+    return object == txtRGBred || object == txtRGBgreen || object == txtRGBblue ||
+           object == txtHue || object == txtSat || object == txtBright;
+}
+
+bool frmColourPicker::isDragSurface(QObject* object) const
+{
+    return object == centralWidget() || object == Frame1 || object == Frame3 || object == Frame4 ||
+           object == picShowColour || object == txtSampleText;
+}
+
+bool frmColourPicker::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const QString key = typedKey(static_cast<QKeyEvent*>(event));
+        if (key.isEmpty()) break;
+        bool letThrough = true;
+        if (watched == txtRGBred) letThrough = txtRGB_KeyPress(txtRGBred, sliRGB1, key);
+        else if (watched == txtRGBgreen) letThrough = txtRGB_KeyPress(txtRGBgreen, sliRGB2, key);
+        else if (watched == txtRGBblue) letThrough = txtRGB_KeyPress(txtRGBblue, sliRGB3, key);
+        else if (watched == txtHue) letThrough = txtHSB_KeyPress(txtHue, 359, key);
+        else if (watched == txtSat) letThrough = txtHSB_KeyPress(txtSat, 100, key);
+        else if (watched == txtBright) letThrough = txtHSB_KeyPress(txtBright, 100, key);
+        else if (watched == txtEnterHex) letThrough = txtEnterHex_KeyPress(key);
+        return !letThrough;
+    }
+    case QEvent::KeyRelease:
+        if (watched == txtRGBred || watched == txtHue || watched == txtSat || watched == txtBright)
+            txtField_KeyUp(static_cast<QLineEdit*>(watched));
+        break;
+    case QEvent::FocusIn:
+        if (isEditingField(watched)) {
+            auto* field = static_cast<QLineEdit*>(watched);
+            SetTextFocus(field);
+            // A click places the caret after the focus arrives; select once the click is done.
+            if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
+                QTimer::singleShot(0, field, [this, field] { SetTextFocus(field); });
+        }
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease:
+        if (isDragSurface(watched)) return dragWindow(event);
+        // The other frames neither drag the window nor pass the press on to the client area.
+        if (event->type() == QEvent::MouseButtonPress && qobject_cast<QGroupBox*>(watched))
+            return true;
+        break;
+    default: break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool frmColourPicker::dragWindow(QEvent* event)
+{
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const QPoint global = mouse->globalPosition().toPoint();
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        // The window manager moves the window as if its title bar had been grabbed; without one,
+        // the window follows the pointer until the button is released.
+        manualDrag_ = !WindowService::instance().startSystemMove(this);
+        manualDragOffset_ = global - frameGeometry().topLeft();
+        return true;
+    case QEvent::MouseMove:
+        if (!manualDrag_) return false;
+        move(global - manualDragOffset_);
+        return true;
+    default:
+        if (!manualDrag_) return false;
+        manualDrag_ = false;
+        return true;
+    }
+}

@@ -1,0 +1,84 @@
+// The builders that rewrite every text form of the current colour, and the copy buttons.
+#include "frmColourPicker.h"
+
+#include "Clipboard.h"
+#include "ColourBox.h"
+#include "ControlWrites.h"
+#include "ModColConverter.h"
+#include "Numbers.h"
+#include "modAnycolour.h"
+
+#include <QLineEdit>
+#include <QSlider>
+
+namespace {
+
+// A field's number for the language snippets. A field the user emptied counts as the slider's
+// position, which is the colour the window holds.
+int channelFrom(const QLineEdit* field, const QSlider* slider)
+{
+    const auto value = Numbers::NumericValue(field->text());
+    return value ? Numbers::RoundHalfEven(*value) : slider->value();
+}
+
+} // namespace
+
+void frmColourPicker::ShowHtmlHex()
+{
+    WriteText(txtHexCodeHtml,
+              ModColConverter::HtmlHexText(sliRGB1->value(), sliRGB2->value(), sliRGB3->value()));
+}
+
+void frmColourPicker::UpdateFromSliders()
+{
+    const int red = sliRGB1->value();
+    const int green = sliRGB2->value();
+    const int blue = sliRGB3->value();
+    WriteText(txtRGBforVB, ModColConverter::VBLongText(red, green, blue));
+    ShowHSL(red + green * 256 + blue * 65536);
+    WriteText(txtRGBred, QString::number(red));
+    WriteText(txtRGBgreen, QString::number(green));
+    WriteText(txtRGBblue, QString::number(blue));
+    ShowSampleColour();
+}
+
+void frmColourPicker::ShowSampleColour()
+{
+    const int colour = sliRGB1->value() + sliRGB2->value() * 256 + sliRGB3->value() * 65536;
+    QPalette sample = txtSampleText->palette();
+    sample.setColor(QPalette::Text, toQColor(colour, sample));
+    txtSampleText->setPalette(sample);
+    picShowColour->setBackColor(colour);
+}
+
+void frmColourPicker::ShowVBHex() { WriteText(txtHexforVB, ModColConverter::VBHexText(txtHexCodeHtml->text())); }
+
+void frmColourPicker::ShowRGBText()
+{
+    WriteText(txtRGBvalue, ModColConverter::RGBText(txtRGBred->text(), txtRGBgreen->text(),
+                                                    txtRGBblue->text()));
+    int mode = 0;
+    const modAnycolour::LanguageCodes codes = modAnycolour::ShowLanguageCodes(
+        channelFrom(txtRGBred, sliRGB1), channelFrom(txtRGBgreen, sliRGB2),
+        channelFrom(txtRGBblue, sliRGB3), mode);
+    WriteText(txtCPP, codes.cpp);
+    WriteText(txtJava, codes.java);
+    WriteText(txtDelphi, codes.delphi);
+    WriteText(txtPhotoshop, codes.photoshop);
+}
+
+void frmColourPicker::ShowHSL(int colour) { WriteText(txtHSL, modRGBtoHSL::HSLText(colour)); }
+
+void frmColourPicker::CopyBox(QLineEdit* box)
+{
+    box->setSelection(0, static_cast<int>(box->text().size()));
+    box->setFocus();
+    Clipboard::PutText(box->selectedText());
+}
+
+void frmColourPicker::cmdRGBcopy_Click()
+{
+    WriteText(txtRGBvalue, ModColConverter::RGBText(txtRGBred->text(), txtRGBgreen->text(),
+                                                    txtRGBblue->text()));
+    CopyBox(txtRGBvalue);
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QRect>
+
+// Window geometry is laid out and stored in twips, 1440 to the inch.
+namespace Twips {
+
+// Twips per pixel for the primary screen's logical resolution (15 at 96 DPI).
+double perPixelX();
+double perPixelY();
+
+int toPixelsX(double twips);
+int toPixelsY(double twips);
+
+// A rectangle given in twips, in pixels.
+QRect toPixels(int left, int top, int width, int height);
+
+} // namespace Twips
