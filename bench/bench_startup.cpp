@@ -70,6 +70,7 @@ bool measure(Display* display, const char* program, const std::string& settingsD
     const pid_t child = fork();
     if (child == 0) {
         setenv("XDG_CONFIG_HOME", settingsDir.c_str(), 1);
+        setenv("XDG_RUNTIME_DIR", settingsDir.c_str(), 1);
         execl(program, program, static_cast<char*>(nullptr));
         _exit(127);
     }

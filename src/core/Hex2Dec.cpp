@@ -2,24 +2,27 @@
 
 #include <cmath>
 
+namespace {
+
+// The position in "0123456789ABCDEF", or -1 for anything else, lower-case letters included.
+int digitValue(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9') return u - u'0';
+    if (u >= u'A' && u <= u'F') return u - u'A' + 10;
+    return -1;
+}
+
+} // namespace
+
 std::optional<int> Hex2Dec(const QString& sHex)
 {
-    static constexpr char16_t digits[] = u"0123456789ABCDEF";
-
     // Summed in doubles from the last digit up, so a long text runs the place value into infinity
     // (and 0 * infinity into NaN) instead of wrapping an integer.
     double total = 0.0;
     double place = 1.0;
     for (qsizetype k = sHex.size() - 1; k >= 0; --k) {
-        const char16_t c = sHex[k].unicode();
-        int digit = -1;
-        for (int d = 0; d < 16; ++d) {
-            if (digits[d] == c) {
-                digit = d;
-                break;
-            }
-        }
-        total += digit * place;
+        total += digitValue(sHex[k]) * place;
         place *= 16.0;
     }
 
