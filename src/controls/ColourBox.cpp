@@ -33,12 +33,14 @@ void ColourBox::paintEvent(QPaintEvent* event)
 
 void ColourBox::mousePressEvent(QMouseEvent* event)
 {
-    emit pressed(event->button());
+    emit pressed(event->button(), event->globalPosition().toPoint());
     QFrame::mousePressEvent(event);
 }
 
 void ColourBox::mouseReleaseEvent(QMouseEvent* event)
 {
     emit released(event->button());
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
     QFrame::mouseReleaseEvent(event);
 }

@@ -52,10 +52,8 @@ QList<Entry> Load(const QString& path)
     return entries;
 }
 
-bool WriteRecord(const QString& path, int recordNumber, int index, const QString& colour)
+bool WriteRecord(QFile& file, int recordNumber, int index, const QString& colour)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite)) return false;
     const qint64 offset = qint64(recordNumber - 1) * RecordLength;
     // A gap before the record is filled with blanks rather than zero bytes, as a record file
     // written record by record would hold.

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+class QFile;
+
 // "Pallette.pal": fixed-length records of 14 bytes, record n at byte (n - 1) * 14, no header.
 // Bytes 0-3 hold the swatch index and bytes 4-13 the colour, both as decimal text padded with
 // blanks; the colour "-1" marks an empty swatch. Record n always belongs to swatch n.
@@ -27,8 +29,8 @@ struct Entry {
 // 1..34 or whose colour is not a whole number are skipped.
 QList<Entry> Load(const QString& path);
 
-// Writes record number recordNumber (1-based), extending the file when needed. False when the
-// file cannot be opened or written.
-bool WriteRecord(const QString& path, int recordNumber, int index, const QString& colour);
+// Writes record number recordNumber (1-based) into a file opened for reading and writing,
+// extending it when needed. False when the write fails.
+bool WriteRecord(QFile& file, int recordNumber, int index, const QString& colour);
 
 } // namespace PalletteFile

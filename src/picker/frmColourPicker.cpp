@@ -1,7 +1,9 @@
 #include "frmColourPicker.h"
 
 #include "ColourBox.h"
+#include "PalletteFile.h"
 #include "Pictures.h"
+#include "ctxUpDown.h"
 #include "Twips.h"
 
 #include <QCheckBox>
@@ -93,6 +95,7 @@ frmColourPicker::frmColourPicker(QWidget* parent) : QMainWindow(parent)
     buildCodePanes(client);
     buildPickerFrame(client);
     buildHexFrame(client);
+    buildPalletteFrame(client);
     buildEditingFrames(client);
     buildBottomRow(client);
     connectControls();
@@ -202,8 +205,33 @@ void frmColourPicker::buildHexFrame(QWidget* client)
                    2400, 255);
     txtEnterHex = place(textBox(Frame3), 2640, 255, 1815, 285);
     cmdApply = place(new QPushButton(QStringLiteral("Apply"), Frame3), 4560, 210, 1575, 375);
+}
 
+void frmColourPicker::buildPalletteFrame(QWidget* client)
+{
     Frame6 = place(frame(client, QStringLiteral(" Dropper Pallette ")), 60, 3240, 6255, 975);
+    for (int i = 1; i <= PalletteFile::Swatches; ++i) {
+        const int column = (i - 1) % 17;
+        auto* swatch = place(new ColourBox(Frame6), 120 + 360 * column, i <= 17 ? 240 : 600, 255, 255);
+        swatch->setObjectName(QStringLiteral("PalletteColour%1").arg(i));
+        swatch->setBackColor(ButtonFace);
+        PalletteColour[i] = swatch;
+    }
+
+    // Laid over the swatches, hidden until the palette is full.
+    palletteWarning = place(new QFrame(client), 1440, 3600, 3615, 495);
+    Shape1 = new QFrame(palletteWarning);
+    Shape1->setGeometry(palletteWarning->rect());
+    Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Shape1->setLineWidth(2);
+    Shape1->setStyleSheet(QStringLiteral("QFrame { color: #c00000; background: #fff4c0; }"));
+    Label13 = label(palletteWarning, QStringLiteral("Pallette Full"), true);
+    Label13->setGeometry(palletteWarning->rect());
+    Label13->setAlignment(Qt::AlignCenter);
+    Label13->setStyleSheet(QStringLiteral("color: #c00000;"));
+    palletteWarning->hide();
+    Timer2 = new QTimer(this);
+    Timer2->setInterval(250);
 }
 
 void frmColourPicker::buildEditingFrames(QWidget* client)
@@ -211,12 +239,15 @@ void frmColourPicker::buildEditingFrames(QWidget* client)
     Frame4 = place(frame(client, QStringLiteral(" RGB ")), 60, 4320, 6255, 2055);
     Label7 = place(label(Frame4, QStringLiteral("Red"), true), 120, 345, 600, 255);
     txtRGBred = place(textBox(Frame4), 720, 300, 615, 285);
+    ctxUpDown2 = place(new ctxUpDown(Frame4), 1365, 285, 240, 315);
     sliRGB1 = place(slider(Frame4, 255), 1680, 270, 4455, 375);
     Label6 = place(label(Frame4, QStringLiteral("Green"), true), 120, 825, 600, 255);
     txtRGBgreen = place(textBox(Frame4), 720, 780, 615, 285);
+    ctxUpDown3 = place(new ctxUpDown(Frame4), 1365, 765, 240, 315);
     sliRGB2 = place(slider(Frame4, 255), 1680, 750, 4455, 375);
     Label5 = place(label(Frame4, QStringLiteral("Blue"), true), 120, 1305, 600, 255);
     txtRGBblue = place(textBox(Frame4), 720, 1260, 615, 285);
+    ctxUpDown4 = place(new ctxUpDown(Frame4), 1365, 1245, 240, 315);
     sliRGB3 = place(slider(Frame4, 255), 1680, 1230, 4455, 375);
     txtRGBvalue = place(textBox(Frame4, {}, true), 720, 1650, 1935, 285);
     cmdRGBcopy = place(new QPushButton(QStringLiteral("Copy RGB"), Frame4), 2760, 1620, 1575, 345);
@@ -227,19 +258,19 @@ void frmColourPicker::buildEditingFrames(QWidget* client)
     Frame5 = place(frame(client, QStringLiteral(" HSB ")), 60, 4320, 6255, 2055);
     Label10 = place(label(Frame5, QStringLiteral("Hue")), 120, 345, 600, 255);
     txtHue = place(textBox(Frame5), 720, 300, 615, 285);
+    ctxUpDown5 = place(new ctxUpDown(Frame5), 1365, 285, 240, 315);
     Slider1 = place(slider(Frame5, 359), 1680, 270, 4455, 375);
     Label12 = place(label(Frame5, QStringLiteral("Sat")), 120, 825, 600, 255);
     txtSat = place(textBox(Frame5), 720, 780, 615, 285);
+    ctxUpDown6 = place(new ctxUpDown(Frame5), 1365, 765, 240, 315);
     Slider3 = place(slider(Frame5, 100), 1680, 750, 4455, 375);
     Label11 = place(label(Frame5, QStringLiteral("Bright")), 120, 1305, 600, 255);
     txtBright = place(textBox(Frame5), 720, 1260, 615, 285);
+    ctxUpDown7 = place(new ctxUpDown(Frame5), 1365, 1245, 240, 315);
     Slider2 = place(slider(Frame5, 100), 1680, 1230, 4455, 375);
     cmdHSBtoPallette =
         place(new QPushButton(QStringLiteral("To Pallette"), Frame5), 4440, 1620, 1575, 345);
 
-    // The palette that takes these colours arrives with its own feature.
-    cmdRGBtoPallette->setEnabled(false);
-    cmdHSBtoPallette->setEnabled(false);
     Frame4->hide();
     Frame5->hide();
 }

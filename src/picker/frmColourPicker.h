@@ -9,8 +9,10 @@
 #include <array>
 
 class ColourBox;
+class ctxUpDown;
 class QAction;
 class QCheckBox;
+class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -48,6 +50,12 @@ public:
     void ShowVBHex();
     void ShowRGBText();
     void ShowHSL(int colour);
+
+    // The palette: fills the swatches from "Pallette.pal", stores a colour in the first free
+    // swatch (or flashes "Pallette Full"), and empties one record.
+    void LoadPallette();
+    void SavePalletteColour(int Colour);
+    void DeletePalletteColour(int Rec);
 
     // Menus ("hidden" is never in the menu bar; it is the palette's pop-up menu).
     QMenu* mnufile = nullptr;
@@ -109,6 +117,9 @@ public:
     QSlider* sliRGB3 = nullptr;
     QPushButton* cmdRGBtoPallette = nullptr;
     QPushButton* cmdRGBcopy = nullptr;
+    ctxUpDown* ctxUpDown2 = nullptr;
+    ctxUpDown* ctxUpDown3 = nullptr;
+    ctxUpDown* ctxUpDown4 = nullptr;
 
     // HSB editing frame.
     QGroupBox* Frame5 = nullptr;
@@ -122,6 +133,9 @@ public:
     QSlider* Slider2 = nullptr;
     QSlider* Slider3 = nullptr;
     QPushButton* cmdHSBtoPallette = nullptr;
+    ctxUpDown* ctxUpDown5 = nullptr;
+    ctxUpDown* ctxUpDown6 = nullptr;
+    ctxUpDown* ctxUpDown7 = nullptr;
 
     // Hex entry.
     QGroupBox* Frame3 = nullptr;
@@ -142,14 +156,35 @@ public:
     QCheckBox* Check2 = nullptr;
     QLineEdit* Text1 = nullptr;
 
-    // Palette frame and the bottom row.
+    // Palette: swatches 1 to 34 (index 0 unused), and the warning laid over them.
     QGroupBox* Frame6 = nullptr;
+    std::array<ColourBox*, 35> PalletteColour{};
+    QFrame* palletteWarning = nullptr;
+    QFrame* Shape1 = nullptr;
+    QLabel* Label13 = nullptr;
+    QTimer* Timer2 = nullptr;
+
+    // Bottom row.
     std::array<QRadioButton*, 2> optFormat{};
     QCheckBox* Check1 = nullptr;
     QLabel* Label8 = nullptr;
 
     // The path Help Contents opens.
     QString HelpFile;
+
+    // Window state shared with the other features.
+    ColorConverter Converter;
+    ColourTriple LastHSB;
+    int CurrentHue = 0;
+    int CurrentSaturation = 0;
+    int CurrentBrightness = 0;
+    bool HueEdited = false;
+    bool SaturationEdited = false;
+    bool BrightnessEdited = false;
+    QStringList RGBParts;
+    // The swatch last right-clicked, and the hides of the "Pallette Full" warning so far.
+    int SelectedCell = 0;
+    int BlinkCount = 0;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -161,6 +196,7 @@ private:
     void buildCodePanes(QWidget* client);
     void buildPickerFrame(QWidget* client);
     void buildHexFrame(QWidget* client);
+    void buildPalletteFrame(QWidget* client);
     void buildEditingFrames(QWidget* client);
     void buildBottomRow(QWidget* client);
     void connectControls();
@@ -182,6 +218,7 @@ private:
     void txtHSB_Change(QLineEdit* field, QSlider* slider, int limit, int& current, bool& edited);
     bool txtHSB_KeyPress(QLineEdit* field, int limit, const QString& key);
     void txtField_KeyUp(QLineEdit* field);
+    void ctxUpDown_Change(QLineEdit* field, int limit, int Delta);
     void SliderHSB_Scroll(QSlider* slider, int position);
     void SliderHSB_Change(bool edited);
     void sliRGB_Scroll();
@@ -193,22 +230,20 @@ private:
     void CopyBox(QLineEdit* box);
     void cmdRGBcopy_Click();
 
+    // Palette (frmColourPicker_Pallette.cpp).
+    void PalletteColour_Click(int Index);
+    void PalletteColour_MouseDown(int Index, Qt::MouseButton Button, QPoint at);
+    void PalletteColour_MouseUp();
+    void mnuClearColour_Click();
+    void mnuclearall_Click();
+    void Timer2_Timer();
+    void clearSwatch(int Index);
+
+    // Dragging the window by its client area (frmColourPicker_Events.cpp).
     bool isEditingField(QObject* object) const;
     bool isDragSurface(QObject* object) const;
     bool dragWindow(QEvent* event);
 
-public:
-    ColorConverter Converter;
-    ColourTriple LastHSB;
-    int CurrentHue = 0;
-    int CurrentSaturation = 0;
-    int CurrentBrightness = 0;
-    bool HueEdited = false;
-    bool SaturationEdited = false;
-    bool BrightnessEdited = false;
-    QStringList RGBParts;
-
-private:
     QPixmap Picture2;
     // While SetHSL rewrites the three HSB sliders one after the other, a slider whose field was
     // edited earlier would otherwise apply a colour mixed from new and old parts.

@@ -171,6 +171,12 @@ void frmColourPicker::txtField_KeyUp(QLineEdit* field)
     SetTextFocus(field);
 }
 
+void frmColourPicker::ctxUpDown_Change(QLineEdit* field, int limit, int Delta)
+{
+    const int value = Numbers::RoundHalfEven(Numbers::LeadingNumber(field->text())) + Delta;
+    if (value >= 0 && value <= limit) WriteText(field, QString::number(value));
+}
+
 void frmColourPicker::SliderHSB_Scroll(QSlider* slider, int position)
 {
     QLineEdit* field = slider == Slider1 ? txtHue : slider == Slider3 ? txtSat : txtBright;
@@ -246,4 +252,5 @@ void frmColourPicker::cmdApply_Click()
     ShowRGBText();
     txtEnterHex->setFocus();
     SetHSL(txtRGBforVB->text());
+    SavePalletteColour(picShowColour->BackColor());
 }

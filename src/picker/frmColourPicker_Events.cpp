@@ -4,6 +4,7 @@
 
 #include "ColourBox.h"
 #include "WindowService.h"
+#include "ctxUpDown.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -87,6 +88,32 @@ void frmColourPicker::connectControls()
     for (int i = 0; i < 2; ++i)
         connect(optFormat[i], &QRadioButton::toggled, this,
                 [this, i](bool on) { if (on) optFormat_Click(i); });
+
+    const auto onSpinner = [this](ctxUpDown* spinner, QLineEdit* field, int limit) {
+        connect(spinner, &ctxUpDown::Change, this,
+                [=, this](int Delta) { ctxUpDown_Change(field, limit, Delta); });
+    };
+    onSpinner(ctxUpDown2, txtRGBred, 255);
+    onSpinner(ctxUpDown3, txtRGBgreen, 255);
+    onSpinner(ctxUpDown4, txtRGBblue, 255);
+    onSpinner(ctxUpDown5, txtHue, 359);
+    onSpinner(ctxUpDown6, txtSat, 100);
+    onSpinner(ctxUpDown7, txtBright, 100);
+
+    for (int i = 1; i < int(PalletteColour.size()); ++i) {
+        ColourBox* swatch = PalletteColour[i];
+        connect(swatch, &ColourBox::pressed, this, [this, i](Qt::MouseButton button, QPoint at) {
+            PalletteColour_MouseDown(i, button, at);
+        });
+        connect(swatch, &ColourBox::released, this, [this] { PalletteColour_MouseUp(); });
+        connect(swatch, &ColourBox::clicked, this, [this, i] { PalletteColour_Click(i); });
+    }
+    connect(mnuClearColour, &QAction::triggered, this, [this] { mnuClearColour_Click(); });
+    connect(mnuclearall, &QAction::triggered, this, [this] { mnuclearall_Click(); });
+    connect(Timer2, &QTimer::timeout, this, [this] { Timer2_Timer(); });
+    for (QPushButton* toPallette : {cmdRGBtoPallette, cmdHSBtoPallette})
+        connect(toPallette, &QPushButton::clicked, this,
+                [this] { SavePalletteColour(picShowColour->BackColor()); });
 
     connect(mnufileexit, &QAction::triggered, this, &QWidget::close);
     connect(mnuhelpcontents, &QAction::triggered, this, [this] { mnuhelpcontents_Click(); });

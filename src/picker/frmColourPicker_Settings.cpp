@@ -42,6 +42,7 @@ bool isOn(const QString& stored) { return SettingsStore::ToInt(stored, 0) == 1; 
 void frmColourPicker::Form_Load()
 {
     Save_Win_POS_SIZE::RestoreWindowPlacement(this, 6465, 7545, 0, 0, true);
+    LoadPallette();
     Check1->setChecked(isOn(exeSetting(LowerSettings, QStringLiteral("ontop"), QStringLiteral("0"))));
     Check2->setChecked(isOn(exeSetting(LowerSettings, QStringLiteral("Magnify"), QStringLiteral("0"))));
     WriteText(Text1, exeSetting(LowerSettings, QStringLiteral("Magnification"), QStringLiteral("0")));
