@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 mode="${1:-run}"
 case "$mode" in run|test) ;; *) echo "usage: $0 run|test" >&2; exit 2 ;; esac
 
-packages=(build-essential cmake qt6-base-dev libxext-dev libx11-dev libbenchmark-dev
+packages=(build-essential cmake qt6-base-dev libxext-dev libx11-dev libxrandr-dev libbenchmark-dev
           xvfb xauth xdotool xclip xsel x11-utils x11-apps imagemagick python3 ca-certificates)
 missing=()
 for p in "${packages[@]}"; do

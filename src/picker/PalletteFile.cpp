@@ -14,6 +14,8 @@ QByteArray padded(const QString& text, int width)
 // A field's whole number: digits with an optional sign, blanks round it allowed.
 std::optional<int> wholeNumber(const QByteArray& field)
 {
+    // toInt() stops at a zero byte and takes the digits before it: "5\0ab" is junk, not 5.
+    if (field.contains('\0')) return std::nullopt;
     bool ok = false;
     const int value = field.trimmed().toInt(&ok);
     return ok ? std::optional<int>(value) : std::nullopt;

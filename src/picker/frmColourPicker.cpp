@@ -192,9 +192,9 @@ void frmColourPicker::buildPickerFrame(QWidget* client)
     Check2 = place(new QCheckBox(QStringLiteral("Magnify"), Frame2), 1920, 1965, 960, 255);
     Check2->setFont(smallFont(Check2->font()));
     Text1 = place(textBox(Frame2, QStringLiteral("0"), true), 2880, 1920, 375, 285);
+    ctxUpDown1 = place(new ctxUpDown(Frame2), 3255, 1905, 210, 315);
 
-    // Colours enter through dialogs that arrive with their own features.
-    Command1->setEnabled(false);
+    // The advanced picker arrives with its own feature.
     cmd3rdParty->setEnabled(false);
 }
 

@@ -155,6 +155,7 @@ public:
     QTimer* Timer1 = nullptr;
     QCheckBox* Check2 = nullptr;
     QLineEdit* Text1 = nullptr;
+    ctxUpDown* ctxUpDown1 = nullptr;
 
     // Palette: swatches 1 to 34 (index 0 unused), and the warning laid over them.
     QGroupBox* Frame6 = nullptr;
@@ -213,6 +214,7 @@ private:
 
     // Editing chain (frmColourPicker_Editing.cpp).
     void RGBRefresh();
+    void writeRGBFields(int colour);
     void txtRGB_Change(QLineEdit* field, QSlider* slider);
     bool txtRGB_KeyPress(QLineEdit* field, QSlider* slider, const QString& key);
     void txtHSB_Change(QLineEdit* field, QSlider* slider, int limit, int& current, bool& edited);
@@ -239,12 +241,22 @@ private:
     void Timer2_Timer();
     void clearSwatch(int Index);
 
+    // Dropper, magnifier and colour dialog (frmColourPicker_Sampler.cpp).
+    void Picture1_MouseDown();
+    void Picture1_MouseMove();
+    void Picture1_MouseUp();
+    void Timer1_Timer();
+    void ctxUpDown1_Change(int Delta);
+    void Command1_Click();
+
     // Dragging the window by its client area (frmColourPicker_Events.cpp).
     bool isEditingField(QObject* object) const;
     bool isDragSurface(QObject* object) const;
     bool dragWindow(QEvent* event);
 
     QPixmap Picture2;
+    // True from a press on the dropper box to its release.
+    bool dropperDragging_ = false;
     // While SetHSL rewrites the three HSB sliders one after the other, a slider whose field was
     // edited earlier would otherwise apply a colour mixed from new and old parts.
     bool settingHSL_ = false;

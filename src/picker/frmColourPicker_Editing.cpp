@@ -58,15 +58,21 @@ void frmColourPicker::RGBRefresh()
     ShowRGBText();
 }
 
+// The blue, green and red fields, in that order; each write runs that field's change handling.
+void frmColourPicker::writeRGBFields(int colour)
+{
+    const Channels c = channelsOf(colour);
+    WriteText(txtRGBblue, QString::number(c.blue));
+    WriteText(txtRGBgreen, QString::number(c.green));
+    WriteText(txtRGBred, QString::number(c.red));
+}
+
 void frmColourPicker::SetFormColours(int SelColor)
 {
     if (SelColor == -1) return;
     ShowSampleColour();
     WriteText(txtRGBforVB, QString::number(SelColor));
-    const Channels c = channelsOf(SelColor);
-    WriteText(txtRGBblue, QString::number(c.blue));
-    WriteText(txtRGBgreen, QString::number(c.green));
-    WriteText(txtRGBred, QString::number(c.red));
+    writeRGBFields(SelColor);
     ShowRGBText();
     SetHSL(txtRGBforVB->text());
 }
@@ -243,10 +249,7 @@ void frmColourPicker::cmdApply_Click()
     WriteText(txtRGBforVB, QString::number(value));
     ShowSampleColour();
     WriteText(txtRGBforVB, QString::number(value));
-    const Channels c = channelsOf(value);
-    WriteText(txtRGBblue, QString::number(c.blue));
-    WriteText(txtRGBgreen, QString::number(c.green));
-    WriteText(txtRGBred, QString::number(c.red));
+    writeRGBFields(value);
     ShowHtmlHex();
     ShowVBHex();
     ShowRGBText();

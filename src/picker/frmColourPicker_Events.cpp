@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -115,6 +116,11 @@ void frmColourPicker::connectControls()
         connect(toPallette, &QPushButton::clicked, this,
                 [this] { SavePalletteColour(picShowColour->BackColor()); });
 
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    connect(ctxUpDown1, &ctxUpDown::Change, this, [this](int Delta) { ctxUpDown1_Change(Delta); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    Picture1->installEventFilter(this);
+
     connect(mnufileexit, &QAction::triggered, this, &QWidget::close);
     connect(mnuhelpcontents, &QAction::triggered, this, [this] { mnuhelpcontents_Click(); });
 
@@ -171,6 +177,12 @@ bool frmColourPicker::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonPress:
     case QEvent::MouseMove:
     case QEvent::MouseButtonRelease:
+        if (watched == Picture1) {
+            if (event->type() == QEvent::MouseButtonPress) Picture1_MouseDown();
+            else if (event->type() == QEvent::MouseMove) Picture1_MouseMove();
+            else Picture1_MouseUp();
+            return true;
+        }
         if (isDragSurface(watched)) return dragWindow(event);
         // The other frames neither drag the window nor pass the press on to the client area.
         if (event->type() == QEvent::MouseButtonPress && qobject_cast<QGroupBox*>(watched))

@@ -64,9 +64,7 @@ void frmColourPicker::PalletteColour_Click(int Index)
     if (!ok || colour == -1) return;
     ShowSampleColour();
     WriteText(txtRGBforVB, QString::number(colour));
-    WriteText(txtRGBblue, QString::number((colour / 65536) % 256));
-    WriteText(txtRGBgreen, QString::number((colour / 256) % 256));
-    WriteText(txtRGBred, QString::number(colour % 256));
+    writeRGBFields(colour);
     ShowRGBText();
     if (optFormat[1]->isChecked()) SetHSL(txtRGBforVB->text());
 }

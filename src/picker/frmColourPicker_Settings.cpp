@@ -4,6 +4,7 @@
 #include "ColourBox.h"
 #include "ControlWrites.h"
 #include "HtmlHelp.h"
+#include "Magnifier.h"
 #include "Module1.h"
 #include "ProgramFolder.h"
 #include "Save_Win_POS_SIZE.h"
@@ -45,7 +46,9 @@ void frmColourPicker::Form_Load()
     LoadPallette();
     Check1->setChecked(isOn(exeSetting(LowerSettings, QStringLiteral("ontop"), QStringLiteral("0"))));
     Check2->setChecked(isOn(exeSetting(LowerSettings, QStringLiteral("Magnify"), QStringLiteral("0"))));
-    WriteText(Text1, exeSetting(LowerSettings, QStringLiteral("Magnification"), QStringLiteral("0")));
+    // A hand-edited magnification outside 0..99 would turn the magnifier's zoom upside down.
+    WriteText(Text1, QString::number(Magnification(
+                         exeSetting(LowerSettings, QStringLiteral("Magnification"), QStringLiteral("0")))));
     Picture1->setPixmap(Picture2);
     HelpFile = ProgramFolder::file(QStringLiteral("Tintwell Help.html"));
 

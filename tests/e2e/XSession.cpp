@@ -1,6 +1,8 @@
 #include "XSession.h"
 
+#include <QColor>
 #include <QFile>
+#include <QImage>
 #include <QFileInfo>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
@@ -31,8 +33,9 @@ QString XSession::run(const QString& program, const QStringList& arguments)
     return QString::fromLocal8Bit(process.readAllStandardOutput());
 }
 
-bool XSession::start(const QString& binary)
+bool XSession::start(const QString& binary, int scale)
 {
+    scale_ = scale;
     const QString copy = folder_.filePath(QStringLiteral("tintwell"));
     if (!QFile::copy(binary, copy)) return false;
     QFile::setPermissions(copy, QFileInfo(binary).permissions());
@@ -40,6 +43,7 @@ bool XSession::start(const QString& binary)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), folder_.filePath(QStringLiteral("config")));
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    if (scale != 1) env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(scale));
     process_.setProcessEnvironment(env);
     process_.start(copy, {});
     if (!process_.waitForStarted(5000)) return false;
@@ -61,7 +65,7 @@ bool XSession::start(const QString& binary)
                                     QRegularExpression::MultilineOption);
         return re.match(geometry).captured(1).toInt();
     };
-    clientOrigin_ = QPoint(value("X"), value("Y") + value("HEIGHT") - ClientHeight);
+    clientOrigin_ = QPoint(value("X"), value("Y") + value("HEIGHT") - ClientHeight * scale);
     QTest::qWait(300);
     return true;
 }
@@ -73,11 +77,36 @@ QString XSession::settingsFile(const QString& appName) const
 
 void XSession::click(QPoint screenPoint)
 {
-    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(screenPoint.x()),
-                                    QString::number(screenPoint.y())});
-    QTest::qWait(100);
+    moveTo(screenPoint);
     run(QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("1")});
     QTest::qWait(150);
+}
+
+void XSession::moveTo(QPoint screenPoint)
+{
+    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(screenPoint.x()),
+                                    QString::number(screenPoint.y())});
+    QTest::qWait(120);
+}
+
+void XSession::press()
+{
+    run(QStringLiteral("xdotool"), {QStringLiteral("mousedown"), QStringLiteral("1")});
+    QTest::qWait(120);
+}
+
+void XSession::release()
+{
+    run(QStringLiteral("xdotool"), {QStringLiteral("mouseup"), QStringLiteral("1")});
+    QTest::qWait(200);
+}
+
+QColor XSession::screenPixel(QPoint screenPoint)
+{
+    QTemporaryDir dir;
+    const QString shot = dir.filePath(QStringLiteral("screen.png"));
+    run(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), shot});
+    return QImage(shot).pixelColor(screenPoint);
 }
 
 void XSession::type(const QString& text)

@@ -4,16 +4,6 @@
 #include <QSettings>
 #include <QTest>
 
-namespace {
-
-// A point inside a control, from its place in twips relative to the client area.
-QPoint at(const XSession& session, int leftTwips, int topTwips)
-{
-    return session.clientOrigin() + QPoint(leftTwips / 15, topTwips / 15);
-}
-
-} // namespace
-
 class tst_e2e_MainWindow : public QObject {
     Q_OBJECT
 
@@ -27,19 +17,19 @@ void tst_e2e_MainWindow::appliedHexCodeReachesTheClipboardAndOnTopIsStored()
     QVERIFY2(session.start(QStringLiteral(TINTWELL_BINARY)), "the main window did not appear");
 
     // The hex entry (Frame3 at 60,2400; the box at 2640,255 inside it), typed in lower case.
-    session.click(at(session, 60 + 2640 + 300, 2400 + 255 + 140));
+    session.click(session.at(60 + 2640 + 300, 2400 + 255 + 140));
     session.type(QStringLiteral("123456"));
     // Six digits move the focus to Apply; Space presses it.
     session.key(QStringLiteral("space"));
 
     // The copy button of the HTML form (Frame1 at 60,0; the button at 2115,435).
-    session.click(at(session, 60 + 2115 + 200, 435 + 140));
+    session.click(session.at(60 + 2115 + 200, 435 + 140));
     QCOMPARE(session.clipboard(), QStringLiteral("\"#563412\""));
-    session.click(at(session, 60 + 2115 + 200, 975 + 140));
+    session.click(session.at(60 + 2115 + 200, 975 + 140));
     QCOMPARE(session.clipboard(), QStringLiteral("1193046"));
 
     // "On Top" in the bottom row is written the moment it is ticked.
-    session.click(at(session, 2160 + 100, 6480 + 120));
+    session.click(session.at(2160 + 100, 6480 + 120));
     QTRY_COMPARE(QSettings(session.settingsFile(QStringLiteral("tintwell")), QSettings::IniFormat)
                      .value(QStringLiteral("settings/ontop"))
                      .toString(),

@@ -20,12 +20,6 @@
 #include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <functional>
-
-using ButtonOf = std::function<QAbstractButton*(const frmColourPicker&)>;
-using Probe = std::function<bool(const frmColourPicker&)>;
-Q_DECLARE_METATYPE(ButtonOf)
-Q_DECLARE_METATYPE(Probe)
 
 namespace {
 
@@ -34,10 +28,12 @@ QString settingsFile(const QString& app)
     return qEnvironmentVariable("XDG_CONFIG_HOME") + "/Tintwell/" + app + ".ini";
 }
 
-// A fresh reader each time, so it sees what is on disk rather than an earlier reading.
-QString stored(const QString& app, const QString& key)
+// "app/group/key", read by a fresh reader each time so it sees what is on disk now.
+QString stored(const QString& path)
 {
-    return QSettings(settingsFile(app), QSettings::IniFormat).value(key).toString();
+    return QSettings(settingsFile(path.section(u'/', 0, 0)), QSettings::IniFormat)
+        .value(path.section(u'/', 1))
+        .toString();
 }
 
 void writeSettingsFile(const QString& app, const QByteArray& text)
@@ -50,26 +46,6 @@ void writeSettingsFile(const QString& app, const QByteArray& text)
 int px(int twips)
 {
     return qRound(twips / Twips::perPixelX());
-}
-
-template <typename T = QWidget> T* control(const frmColourPicker& w, const QString& name)
-{
-    const QHash<QString, QWidget*> controls{
-        {"client", w.centralWidget()},  {"Frame1", w.Frame1},
-        {"Frame2", w.Frame2},           {"Frame3", w.Frame3},
-        {"Frame4", w.Frame4},           {"Frame5", w.Frame5},
-        {"Frame7", w.Frame7},           {"Picture1", w.Picture1},
-        {"picMagnify", w.picMagnify},   {"picShowColour", w.picShowColour},
-        {"optFormat0", w.optFormat[0]}, {"optFormat1", w.optFormat[1]},
-        {"Check1", w.Check1},           {"txtRGBred", w.txtRGBred},
-        {"txtRGBgreen", w.txtRGBgreen}, {"txtHue", w.txtHue},
-        {"txtSat", w.txtSat},           {"sliRGB1", w.sliRGB1},
-        {"sliRGB2", w.sliRGB2},         {"Slider1", w.Slider1},
-        {"Slider3", w.Slider3},         {"cmdRGBcopy", w.cmdRGBcopy},
-    };
-    // The copy buttons carry their names.
-    QWidget* found = controls.value(name, w.findChild<QWidget*>(name));
-    return qobject_cast<T*>(found);
 }
 
 // Replaces a field's whole text the way a user does: select it with the keyboard, then type.
@@ -116,20 +92,8 @@ const QStringList PureRedForms{"\"#FF0000\"", "255",       "&H000000FF&", "RGB(2
 const QStringList Colour123456Forms{"\"#123456\"", "5649426",   "&H00563412&", "RGB(18,52,86)",
                                     "0x00563412",  "$00563412", "0x214365",    "123456"};
 
-QPoint sliderHandleCentre(const QSlider* slider)
-{
-    QStyleOptionSlider option;
-    option.initFrom(slider);
-    option.orientation = slider->orientation();
-    option.minimum = slider->minimum();
-    option.maximum = slider->maximum();
-    option.sliderPosition = slider->sliderPosition();
-    option.sliderValue = slider->value();
-    option.subControls = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle;
-    return slider->style()
-        ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider)
-        .center();
-}
+// What the settings decide, in the order the facts are listed.
+const QString Defaults = QStringLiteral("pane 1, RGB chosen, RGB frame");
 
 } // namespace
 
@@ -138,9 +102,27 @@ class tst_frmColourPicker : public QObject {
 
     RecordingWindowService windows;
     RecordingMessageBoxes messages;
-
     // The palette and help files live beside the program; keep them out of the build folder.
     QTemporaryDir programFolder;
+
+    // What the settings decide, as one comparable line.
+    QString shown(const frmColourPicker& w) const
+    {
+        const bool keptOnTop =
+            windows.calls.value(windows.calls.size() - 1) == "top:frmColourPicker";
+        QStringList facts{w.Check1->isChecked() ? "on top" : "",
+                          keptOnTop ? "kept on top" : "",
+                          w.Check2->isChecked() ? "magnify" : "",
+                          w.Timer1->isActive() ? "magnifying" : "",
+                          w.Frame1->isVisible() ? "pane 1" : "",
+                          w.Frame7->isVisible() ? "pane 2" : "",
+                          w.optFormat[0]->isChecked() ? "RGB chosen" : "",
+                          w.optFormat[1]->isChecked() ? "HSB chosen" : "",
+                          w.Frame4->isVisible() ? "RGB frame" : "",
+                          w.Frame5->isVisible() ? "HSB frame" : ""};
+        facts.removeAll(QString());
+        return facts.join(u", ");
+    }
 
 private slots:
     void initTestCase() { ProgramFolder::setOverride(programFolder.path()); }
@@ -167,78 +149,55 @@ private slots:
             primed.move(200, 100);
             primed.close();
         }
-        QCOMPARE(stored("tintwell", "settings/ontop"), QStringLiteral("1"));
+        QCOMPARE(stored("tintwell/settings/ontop"), QStringLiteral("1"));
         init();
 
         frmColourPicker w;
         w.show();
         QCOMPARE(w.frameGeometry().topLeft(), QPoint(0, 0));
-        QVERIFY(!w.Check1->isChecked());
+        QCOMPARE(shown(w), Defaults);
         QVERIFY(windows.calls.isEmpty());
-        QVERIFY(!w.Check2->isChecked());
-        QVERIFY(!w.Timer1->isActive());
-        QCOMPARE(w.Text1->text(), QStringLiteral("0"));
-        QVERIFY(w.optFormat[0]->isChecked());
-        QVERIFY(w.Frame4->isVisible());
-        QVERIFY(!w.Frame5->isVisible());
-        QVERIFY(w.Frame1->isVisible());
-        QVERIFY(!w.Frame7->isVisible());
-        QCOMPARE(rgbFields(w), QStringList({"0", "0", "0"}));
-        QCOMPARE(w.txtHexCodeHtml->text(), QStringLiteral("\"#000000\""));
+        QCOMPARE((rgbFields(w) << w.txtHexCodeHtml->text() << w.Text1->text()).join(u' '),
+                 QStringLiteral("0 0 0 \"#000000\" 0"));
     }
 
     void clickedSettingIsWrittenAndReadBackAtNextStart_data()
     {
-        QTest::addColumn<ButtonOf>("turnOn");
-        QTest::addColumn<ButtonOf>("turnOff");
-        QTest::addColumn<QString>("app");
+        // Buttons by their place in: Check1, Check2, Option1, Option2, optFormat(1), optFormat(0).
+        QTest::addColumn<int>("turnOn");
+        QTest::addColumn<int>("turnOff");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QStringList>("onOff");
-        QTest::addColumn<Probe>("isOn");
-        const auto row = [](const char* name, ButtonOf on, ButtonOf off, const char* app,
-                            const char* key, const char* onValue, const char* offValue,
-                            Probe isOn) {
-            QTest::newRow(name) << on << off << QString(app) << QString(key)
-                                << QStringList{onValue, offValue} << isOn;
-        };
-        row(
-            "On Top", [](auto& w) { return w.Check1; }, [](auto& w) { return w.Check1; },
-            "tintwell", "settings/ontop", "1", "0",
-            // In the top band is what the window service was last told.
-            [this](auto&) {
-                return windows.calls.value(windows.calls.size() - 1) == "top:frmColourPicker";
-            });
-        row(
-            "Magnify", [](auto& w) { return w.Check2; }, [](auto& w) { return w.Check2; },
-            "tintwell", "settings/Magnify", "1", "0", [](auto& w) { return w.Timer1->isActive(); });
-        row(
-            "code pane", [](auto& w) { return w.Option1; }, [](auto& w) { return w.Option2; },
-            "tintwell", "Settings/CodePane", "2", "1",
-            [](auto& w) { return w.Frame7->isVisible() && !w.Frame1->isVisible(); });
-        row(
-            "RGB or HSB", [](auto& w) { return w.optFormat[1]; },
-            [](auto& w) { return w.optFormat[0]; }, "Tintwell", "FormSettings/RGB or HSB", "1", "0",
-            [](auto& w) { return w.Frame5->isVisible() && !w.Frame4->isVisible(); });
+        QTest::addColumn<QString>("onShows");
+        QTest::newRow("On Top") << 0 << 0 << "tintwell/settings/ontop" << QStringList{"1", "0"}
+                                << "on top, kept on top, " + Defaults;
+        QTest::newRow("Magnify") << 1 << 1 << "tintwell/settings/Magnify" << QStringList{"1", "0"}
+                                 << "magnify, magnifying, " + Defaults;
+        QTest::newRow("code pane") << 2 << 3 << "tintwell/Settings/CodePane"
+                                   << QStringList{"2", "1"} << "pane 2, RGB chosen, RGB frame";
+        QTest::newRow("RGB or HSB") << 4 << 5 << "Tintwell/FormSettings/RGB or HSB"
+                                    << QStringList{"1", "0"} << "pane 1, HSB chosen, HSB frame";
     }
     void clickedSettingIsWrittenAndReadBackAtNextStart()
     {
-        QFETCH(ButtonOf, turnOn);
-        QFETCH(ButtonOf, turnOff);
-        QFETCH(QString, app);
+        QFETCH(int, turnOn);
+        QFETCH(int, turnOff);
         QFETCH(QString, key);
         QFETCH(QStringList, onOff);
-        QFETCH(Probe, isOn);
+        QFETCH(QString, onShows);
         for (const bool on : {true, false}) {
             frmColourPicker w;
             w.show();
-            QCOMPARE(isOn(w), !on);
-            QTest::mouseClick(on ? turnOn(w) : turnOff(w), Qt::LeftButton);
-            QCOMPARE(isOn(w), on);
-            QCOMPARE(stored(app, key), onOff[on ? 0 : 1]);
+            const QList<QAbstractButton*> buttons{w.Check1,  w.Check2,       w.Option1,
+                                                  w.Option2, w.optFormat[1], w.optFormat[0]};
+            QCOMPARE(shown(w), on ? Defaults : onShows);
+            QTest::mouseClick(buttons[on ? turnOn : turnOff], Qt::LeftButton);
+            QCOMPARE(shown(w), on ? onShows : Defaults);
+            QCOMPARE(stored(key), onOff[on ? 0 : 1]);
         }
         frmColourPicker w;
         w.show();
-        QVERIFY(!isOn(w));
+        QCOMPARE(shown(w), Defaults);
     }
 
     void handEditedBadSettingsOpenWithDefaults()
@@ -250,76 +209,46 @@ private slots:
         writeSettingsFile("Tintwell", "[FormSettings]\nRGB%20or%20HSB=7\n");
         frmColourPicker w;
         w.show();
-        QVERIFY(w.Timer1->isActive());
         QCOMPARE(w.frameGeometry().topLeft(), QPoint(px(300), 0));
-        QVERIFY(!w.Check1->isChecked());
-        QVERIFY(windows.calls.isEmpty());
-        QVERIFY(w.optFormat[0]->isChecked());
-        QVERIFY(w.Frame4->isVisible());
-        QVERIFY(!w.Frame5->isVisible());
         // Any code pane other than "1" is the second one.
-        QVERIFY(w.Frame7->isVisible());
+        QCOMPARE(shown(w), QStringLiteral("magnify, magnifying, pane 2, RGB chosen, RGB frame"));
+        QVERIFY(windows.calls.isEmpty());
     }
 
-    void controlsSitAtTheirTwipsPositions_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("parent");
-        QTest::addColumn<QRect>("twips");
-        // Width 0: only the position is fixed.
-        QTest::newRow("Frame2") << "Frame2"
-                                << "client" << QRect(2820, 0, 3495, 2415);
-        QTest::newRow("Picture1") << "Picture1"
-                                  << "Frame2" << QRect(3000, 240, 375, 375);
-        QTest::newRow("picMagnify") << "picMagnify"
-                                    << "Frame2" << QRect(1920, 840, 1455, 975);
-        QTest::newRow("picShowColour") << "picShowColour"
-                                       << "Frame2" << QRect(120, 1200, 1575, 615);
-        QTest::newRow("Frame1") << "Frame1"
-                                << "client" << QRect(60, 0, 2655, 2415);
-        QTest::newRow("Frame7") << "Frame7"
-                                << "client" << QRect(60, 0, 2655, 2415);
-        QTest::newRow("Frame3") << "Frame3"
-                                << "client" << QRect(60, 2400, 6255, 735);
-        QTest::newRow("Frame4") << "Frame4"
-                                << "client" << QRect(60, 4320, 6255, 2055);
-        QTest::newRow("Frame5") << "Frame5"
-                                << "client" << QRect(60, 4320, 6255, 2055);
-        QTest::newRow("optFormat(0)") << "optFormat0"
-                                      << "client" << QRect(120, 6480, 0, 0);
-        QTest::newRow("optFormat(1)") << "optFormat1"
-                                      << "client" << QRect(1080, 6480, 0, 0);
-        QTest::newRow("Check1") << "Check1"
-                                << "client" << QRect(2160, 6480, 0, 0);
-    }
     void controlsSitAtTheirTwipsPositions()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, parent);
-        QFETCH(QRect, twips);
         frmColourPicker w;
         w.show();
-        QCOMPARE(w.centralWidget()->size(), QSize(px(6375), px(6840)));
-        QWidget* widget = control(w, name);
-        QCOMPARE(widget->parentWidget(), control(w, parent));
-        QCOMPARE(widget->pos(), QPoint(px(twips.left()), px(twips.top())));
-        if (twips.width() > 0)
-            QCOMPARE(widget->size(), QSize(px(twips.width()), px(twips.height())));
+        QWidget* client = w.centralWidget();
+        QCOMPARE(client->size(), QSize(px(6375), px(6840)));
+        // Width 0: only the position is fixed.
+        const std::tuple<const char*, QWidget*, QWidget*, QRect> layout[] = {
+            {"Frame2", w.Frame2, client, {2820, 0, 3495, 2415}},
+            {"Picture1", w.Picture1, w.Frame2, {3000, 240, 375, 375}},
+            {"picMagnify", w.picMagnify, w.Frame2, {1920, 840, 1455, 975}},
+            {"Frame1", w.Frame1, client, {60, 0, 2655, 2415}},
+            {"Frame3", w.Frame3, client, {60, 2400, 6255, 735}},
+            {"Frame4", w.Frame4, client, {60, 4320, 6255, 2055}},
+            {"optFormat(0)", w.optFormat[0], client, {120, 6480, 0, 0}},
+            {"Check1", w.Check1, client, {2160, 6480, 0, 0}}};
+        for (const auto& [name, widget, parent, twips] : layout) {
+            const QSize size =
+                twips.width() > 0 ? QSize(px(twips.width()), px(twips.height())) : widget->size();
+            const QRect expected(QPoint(px(twips.left()), px(twips.top())), size);
+            QVERIFY2(widget->parentWidget() == parent && widget->geometry() == expected, name);
+        }
     }
 
     void menusCarryTheirExactCaptions()
     {
         const auto items = [](const QWidget* menu) {
             QStringList result;
-            for (const QAction* action : menu->actions()) {
-                QString item = action->isSeparator() ? QStringLiteral("-") : action->text();
-                // A hidden action also reports itself disabled.
-                if (!action->isVisible())
-                    item += " (hidden)";
-                else if (!action->isEnabled())
-                    item += " (disabled)";
-                result << item;
-            }
+            // A hidden action also reports itself disabled.
+            for (const QAction* a : menu->actions())
+                result << (a->isSeparator() ? QStringLiteral("-") : a->text()) +
+                              (!a->isVisible()   ? " (hidden)"
+                               : !a->isEnabled() ? " (disabled)"
+                                                 : "");
             return result;
         };
         frmColourPicker w;
@@ -333,126 +262,74 @@ private slots:
                  QStringList({"Clear Colour", "Clear All Colours", "Save as Scheme (hidden)"}));
     }
 
-    void copyButtonPutsExactlyItsBoxTextOnTheClipboard_data()
+    void copyButtonsPutExactlyTheirBoxTextOnTheClipboard_data()
     {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<bool>("secondPane");
         QTest::addColumn<QList<int>>("rgb");
-        QTest::addColumn<QString>("expected");
-        const QStringList buttons{"cmdHexHtml", "cmdRGBforVB", "Command3",  "cmdRGBcopy",
-                                  "cmdCPP",     "cmdJava",     "cmdDelphi", "cmdPhotoshop"};
-        for (int i = 0; i < buttons.size(); ++i) {
-            const QByteArray name = buttons[i].toLatin1();
-            QTest::addRow("%s red", name.constData())
-                << buttons[i] << (i >= 4) << QList<int>{255, 0, 0} << PureRedForms[i];
-            QTest::addRow("%s 18/52/86", name.constData())
-                << buttons[i] << (i >= 4) << QList<int>{18, 52, 86} << Colour123456Forms[i];
-        }
+        QTest::addColumn<QStringList>("forms");
+        QTest::newRow("red") << QList{255, 0, 0} << PureRedForms;
+        QTest::newRow("18/52/86") << QList{18, 52, 86} << Colour123456Forms;
     }
-    void copyButtonPutsExactlyItsBoxTextOnTheClipboard()
+    void copyButtonsPutExactlyTheirBoxTextOnTheClipboard()
     {
-        QFETCH(QString, button);
-        QFETCH(bool, secondPane);
         QFETCH(QList<int>, rgb);
-        QFETCH(QString, expected);
+        QFETCH(QStringList, forms);
         frmColourPicker w;
         w.show();
         typeColour(w, rgb[0], rgb[1], rgb[2]);
-        if (secondPane) QTest::mouseClick(w.Option1, Qt::LeftButton);
-        auto* copy = control<QPushButton>(w, button);
-        QVERIFY(copy && copy->isVisible());
-        QTest::mouseClick(copy, Qt::LeftButton);
-        QCOMPARE(QGuiApplication::clipboard()->text(), expected);
-    }
-
-    void typingAboveTheLimitLeavesTheLimit_data()
-    {
-        QTest::addColumn<bool>("hsbFrame");
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("slider");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("limit");
-        QTest::newRow("red") << false << "txtRGBred"
-                             << "sliRGB1"
-                             << "300" << 255;
-        QTest::newRow("green") << false << "txtRGBgreen"
-                               << "sliRGB2"
-                               << "999" << 255;
-        QTest::newRow("hue") << true << "txtHue"
-                             << "Slider1"
-                             << "400" << 359;
-        QTest::newRow("saturation") << true << "txtSat"
-                                    << "Slider3"
-                                    << "150" << 100;
-    }
-    void typingAboveTheLimitLeavesTheLimit()
-    {
-        QFETCH(bool, hsbFrame);
-        QFETCH(QString, field);
-        QFETCH(QString, slider);
-        QFETCH(QString, typed);
-        QFETCH(int, limit);
-        frmColourPicker w;
-        w.show();
-        if (hsbFrame) QTest::mouseClick(w.optFormat[1], Qt::LeftButton);
-        typeInto(control<QLineEdit>(w, field), typed);
-        QCOMPARE(control<QLineEdit>(w, field)->text(), QString::number(limit));
-        QCOMPARE(control<QSlider>(w, slider)->value(), limit);
-    }
-
-    void emptyingAFieldByBackspace_data()
-    {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QStringList>("fields");
-        QTest::addColumn<QString>("html");
-        QTest::newRow("red becomes a selected zero")
-            << "txtRGBred" << QStringList{"0", "52", "86"} << "\"#003456\"";
-        QTest::newRow("green stays empty")
-            << "txtRGBgreen" << QStringList{"18", "", "86"} << "\"#123456\"";
-    }
-    void emptyingAFieldByBackspace()
-    {
-        QFETCH(QString, field);
-        QFETCH(QStringList, fields);
-        QFETCH(QString, html);
-        frmColourPicker w;
-        w.show();
-        typeColour(w, 18, 52, 86);
-        typeInto(control<QLineEdit>(w, field), "\b");
-        QCOMPARE(rgbFields(w), fields);
-        QCOMPARE(w.txtHexCodeHtml->text(), html);
-        if (field == u"txtRGBred") QCOMPARE(w.txtRGBred->selectedText(), QStringLiteral("0"));
-    }
-
-    void lettersInRedChangeNothing_data()
-    {
-        QTest::addColumn<bool>("pasted");
-        QTest::addColumn<QString>("redAfter");
-        QTest::newRow("typed") << false << "18";
-        QTest::newRow("pasted") << true << "abc";
-    }
-    void lettersInRedChangeNothing()
-    {
-        QFETCH(bool, pasted);
-        QFETCH(QString, redAfter);
-        frmColourPicker w;
-        w.show();
-        typeColour(w, 18, 52, 86);
-        QGuiApplication::clipboard()->setText(QStringLiteral("abc"));
-        if (pasted) {
-            typeInto(w.txtRGBred, {});
-            // Ctrl+V with the control character X11 gives it as text.
-            QTest::sendKeyEvent(QTest::Click, w.txtRGBred, Qt::Key_V, QStringLiteral("\x16"),
-                                Qt::ControlModifier);
-        } else {
-            typeInto(w.txtRGBred, "ab");
+        QStringList copied;
+        // In the order of the text forms; the last four sit on the second pane.
+        for (QPushButton* button : {w.cmdHexHtml, w.cmdRGBforVB, w.Command3, w.cmdRGBcopy, w.cmdCPP,
+                                    w.cmdJava, w.cmdDelphi, w.cmdPhotoshop}) {
+            if (button == w.cmdCPP) QTest::mouseClick(w.Option1, Qt::LeftButton);
+            QVERIFY(button->isVisible());
+            QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
+            QTest::mouseClick(button, Qt::LeftButton);
+            copied << QGuiApplication::clipboard()->text();
         }
-        QCOMPARE(w.txtRGBred->text(), redAfter);
-        QCOMPARE(w.sliRGB1->value(), 18);
-        QCOMPARE(textForms(w), Colour123456Forms);
+        QCOMPARE(copied, forms);
     }
 
-    void hexEntryTakesLowerCaseDigitsAndApplyMakesThemCurrent()
+    // Each row starts from 18/52/86 typed into the RGB fields; the hue row shows the HSB frame.
+    void editingAField_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("after"); // the field's text, then the HTML hex
+        const auto row = [](const char* name, const char* field, const char* typed,
+                            const char* after) {
+            QTest::newRow(name) << QString(field) << QString(typed) << QString(after);
+        };
+        row("300 into red", "red", "300", "255 \"#FF3456\"");
+        row("red emptied", "red", "\b", "0 \"#003456\"");
+        row("green emptied", "green", "\b", " \"#123456\"");
+        row("letters into red", "red", "ab", "18 \"#123456\"");
+        row("400 into hue", "hue", "400", "359 \"#571213\"");
+    }
+    void editingAField()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, after);
+        frmColourPicker w;
+        w.show();
+        typeColour(w, 18, 52, 86);
+        if (field == u"hue") QTest::mouseClick(w.optFormat[1], Qt::LeftButton);
+        QLineEdit* edited = field == u"red"     ? w.txtRGBred
+                            : field == u"green" ? w.txtRGBgreen
+                                                : w.txtHue;
+        typeInto(edited, typed);
+        QCOMPARE(edited->text() + u' ' + w.txtHexCodeHtml->text(), after);
+        // Emptied by the keyboard, red comes back as a selected zero; green stays empty.
+        if (typed == u"\b" && field == u"red") QCOMPARE(w.txtRGBred->selectedText(), "0");
+
+        // Whatever was edited, a colour applied next arrives exactly rather than rounded through
+        // hue, saturation and brightness.
+        applyHex(w, "563412");
+        QCOMPARE(rgbFields(w) + textForms(w), QStringList({"18", "52", "86"}) + Colour123456Forms);
+        if (field == u"hue") QCOMPARE(hsbFields(w), QStringList({"210", "79", "34"}));
+    }
+
+    void hexEntryTakesLowerCaseDigitsAndReportsOverflow()
     {
         frmColourPicker w;
         w.show();
@@ -466,21 +343,11 @@ private slots:
         QTest::keyClicks(w.txtEnterHex, "f");
         QCOMPARE(w.txtEnterHex->text(), QStringLiteral("0000FF"));
         QVERIFY(w.cmdApply->hasFocus());
-
         QTest::mouseClick(w.cmdApply, Qt::LeftButton);
-        QCOMPARE(rgbFields(w), QStringList({"255", "0", "0"}));
-        QCOMPARE(w.sliRGB1->value(), 255);
         QCOMPARE(textForms(w), PureRedForms);
         QCOMPARE(w.picShowColour->BackColor(), 255);
         QVERIFY(w.txtEnterHex->hasFocus());
-        QVERIFY(messages.shown.isEmpty());
-    }
 
-    void nineHexDigitsShowTheErrorAndLeaveTheWindowUsable()
-    {
-        frmColourPicker w;
-        w.show();
-        typeColour(w, 18, 52, 86);
         applyHex(w, "123456789");
         QCOMPARE(messages.shown.size(), 1);
         QCOMPARE(messages.shown[0].title, QStringLiteral("Error"));
@@ -488,114 +355,77 @@ private slots:
         QCOMPARE(messages.shown[0].text,
                  QStringLiteral("An error ocured.Please make sure the correct\r\n"
                                 "information is being entered. ie ( 0 - 9 / A - F )  "));
-        QCOMPARE(textForms(w), Colour123456Forms);
-
-        applyHex(w, "0000ff");
-        QCOMPARE(messages.shown.size(), 1);
         QCOMPARE(textForms(w), PureRedForms);
+        applyHex(w, "563412");
+        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(textForms(w), Colour123456Forms);
     }
 
-    void hsbSliderMove_data()
+    void draggingTheHueSlider_data()
     {
         QTest::addColumn<bool>("hsbFrame");
-        QTest::addColumn<bool>("byDrag");
-        QTest::addColumn<QStringList>("fields");
-        QTest::addColumn<QString>("hsl");
+        QTest::addColumn<QStringList>("forms"); // the text forms, the RGB fields, the HSL box
         // From pure blue (hue 240) to hue 0.
-        QTest::newRow("RGB frame shown, keys")
-            << false << false << QStringList{"0", "0", "255"} << "240,100,50";
-        QTest::newRow("HSB frame shown, keys")
-            << true << false << QStringList{"255", "0", "0"} << "0,100,50";
-        QTest::newRow("HSB frame shown, drag")
-            << true << true << QStringList{"255", "0", "0"} << "0,100,50";
+        QTest::newRow("RGB frame: the hue field only")
+            << false << QStringList{"\"#0000FF\"", "16711680",  "&H00FF0000&", "RGB(0,0,255)",
+                                    "0x00FF0000",  "$00FF0000", "0x0000FF",    "0000FF",
+                                    "0",           "0",         "255",         "240,100,50"};
+        QTest::newRow("HSB frame: every form")
+            << true << PureRedForms + QStringList{"255", "0", "0", "0,100,50"};
     }
-    void hsbSliderMove()
+    void draggingTheHueSlider()
     {
         QFETCH(bool, hsbFrame);
-        QFETCH(bool, byDrag);
-        QFETCH(QStringList, fields);
-        QFETCH(QString, hsl);
+        QFETCH(QStringList, forms);
         frmColourPicker w;
         w.show();
         typeColour(w, 0, 0, 255);
         QTest::mouseClick(w.optFormat[1], Qt::LeftButton);
         if (!hsbFrame) QTest::mouseClick(w.optFormat[0], Qt::LeftButton);
         QCOMPARE(w.txtHue->text(), QStringLiteral("240"));
-
-        if (byDrag) {
-            const QPoint handle = sliderHandleCentre(w.Slider1);
-            const QPoint farLeft(-50, handle.y());
-            QTest::mousePress(w.Slider1, Qt::LeftButton, {}, handle);
-            QTest::mouseMove(w.Slider1, farLeft);
-            QTest::mouseRelease(w.Slider1, Qt::LeftButton, {}, farLeft);
-        } else {
-            QTest::keyClick(w.Slider1, Qt::Key_Home);
-        }
-        QCOMPARE(w.Slider1->value(), 0);
+        // From the centre of the handle, as the style places it, to beyond the left end.
+        struct Access : QSlider {
+            using QSlider::initStyleOption; // protected; reached through a member pointer
+        };
+        QStyleOptionSlider option;
+        (w.Slider1->*&Access::initStyleOption)(&option);
+        const QPoint handle =
+            w.style()
+                ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, w.Slider1)
+                .center();
+        const QPoint farLeft(-50, handle.y());
+        QTest::mousePress(w.Slider1, Qt::LeftButton, {}, handle);
+        QTest::mouseMove(w.Slider1, farLeft);
+        QTest::mouseRelease(w.Slider1, Qt::LeftButton, {}, farLeft);
         QCOMPARE(w.txtHue->text(), QStringLiteral("0"));
-        QCOMPARE(rgbFields(w), fields);
-        QCOMPARE(w.txtHSL->text(), hsl);
-        if (hsbFrame) {
-            QCOMPARE(textForms(w), PureRedForms);
-            QCOMPARE(w.picShowColour->BackColor(), 255);
-        } else {
-            QCOMPARE(w.txtHexCodeHtml->text(), QStringLiteral("\"#0000FF\""));
-        }
+        QCOMPARE(textForms(w) + rgbFields(w) << w.txtHSL->text(), forms);
+        QCOMPARE(w.picShowColour->BackColor(), hsbFrame ? 255 : 0xFF0000);
     }
 
-    void setFormColours_data()
-    {
-        QTest::addColumn<int>("colour");
-        QTest::addColumn<QStringList>("fields");
-        QTest::addColumn<QStringList>("forms");
-        QTest::addColumn<QStringList>("hsb");
-        QTest::newRow("no colour changes nothing")
-            << -1 << QStringList{"18", "52", "86"} << Colour123456Forms
-            << QStringList{"210", "79", "34"};
-        QTest::newRow("R153 G102 B51")
-            << 3368601 << QStringList{"153", "102", "51"}
-            << QStringList{"\"#996633\"", "3368601",   "&H00336699&", "RGB(153,102,51)",
-                           "0x00336699",  "$00336699", "0x996633",    "996633"}
-            << QStringList{"30", "67", "60"};
-    }
-    void setFormColours()
-    {
-        QFETCH(int, colour);
-        QFETCH(QStringList, fields);
-        QFETCH(QStringList, forms);
-        QFETCH(QStringList, hsb);
-        frmColourPicker w;
-        w.show();
-        applyHex(w, "563412");
-        w.SetFormColours(colour);
-        QCOMPARE(rgbFields(w), fields);
-        QCOMPARE(textForms(w), forms);
-        QCOMPARE(hsbFields(w), hsb);
-        QCOMPARE(w.Slider3->value(), hsb[1].toInt());
-    }
-
-    void aColourTravelsThroughEveryPathAndSettles()
+    void setFormColoursShowsAColourAndMinusOneChangesNothing()
     {
         frmColourPicker w;
         w.show();
-        applyHex(w, "0000ff");
-        QTest::mouseClick(w.optFormat[1], Qt::LeftButton);
-
-        // Hue field -> hue slider -> HSB colour -> RGB fields -> RGB sliders -> every text form.
-        typeInto(w.txtHue, "120");
-        QCOMPARE(rgbFields(w), QStringList({"0", "255", "0"}));
-        QCOMPARE(w.sliRGB2->value(), 255);
-        QCOMPARE(textForms(w), QStringList({"\"#00FF00\"", "65280", "&H0000FF00&", "RGB(0,255,0)",
-                                            "0x0000FF00", "$0000FF00", "0x00FF", "00FF00"}));
-        QCOMPARE(w.txtHSL->text(), QStringLiteral("120,100,50"));
-
-        // Every HSB field is marked edited now; a colour that hue, saturation and brightness
-        // cannot hold exactly must still arrive unchanged rather than rounded through them.
-        applyHex(w, "563412");
-        QCOMPARE(rgbFields(w), QStringList({"18", "52", "86"}));
-        QCOMPARE(textForms(w), Colour123456Forms);
-        QCOMPARE(w.txtHSL->text(), QStringLiteral("210,65,20"));
-        QCOMPARE(hsbFields(w), QStringList({"210", "79", "34"}));
+        const auto everything = [&w] { return rgbFields(w) + textForms(w) + hsbFields(w); };
+        const QStringList shown{"153",
+                                "102",
+                                "51",
+                                "\"#996633\"",
+                                "3368601",
+                                "&H00336699&",
+                                "RGB(153,102,51)",
+                                "0x00336699",
+                                "$00336699",
+                                "0x996633",
+                                "996633",
+                                "30",
+                                "67",
+                                "60"};
+        w.SetFormColours(3368601);
+        QCOMPARE(everything(), shown);
+        QCOMPARE(w.Slider3->value(), 67);
+        w.SetFormColours(-1);
+        QCOMPARE(everything(), shown);
     }
 };
 

@@ -1,0 +1,10 @@
+#include "ScriptedColourDialog.h"
+
+std::optional<int> ScriptedColourDialog::choose(QWidget*, int initialColour, CustomColours& custom,
+                                                bool fullOpen)
+{
+    openings << Opening{initialColour, custom, fullOpen};
+    for (auto it = edits.cbegin(); it != edits.cend(); ++it)
+        custom.at(it.key()) = it.value();
+    return answer;
+}
