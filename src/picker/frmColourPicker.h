@@ -4,6 +4,7 @@
 #include "modRGBtoHSL.h"
 
 #include <QMainWindow>
+#include <QImage>
 #include <QPixmap>
 
 #include <array>
@@ -40,8 +41,6 @@ public:
     void ApplyHSB();
     // Selects the whole text of a box.
     void SetTextFocus(QLineEdit* TextBox);
-    // The scroll handling of the hue, brightness and saturation sliders, in that order.
-    void ScrollHSB();
 
     // Text-form builders: each reads the sliders or fields and rewrites its boxes.
     void ShowHtmlHex();
@@ -257,6 +256,9 @@ private:
     QPixmap Picture2;
     // True from a press on the dropper box to its release.
     bool dropperDragging_ = false;
+    // What the magnifier box shows now: the screen pixels and where its cross-hair is.
+    QImage magnifierSource_;
+    QPoint magnifierCrossHair_;
     // While SetHSL rewrites the three HSB sliders one after the other, a slider whose field was
     // edited earlier would otherwise apply a colour mixed from new and old parts.
     bool settingHSL_ = false;

@@ -110,13 +110,6 @@ void frmColourPicker::ApplyHSB()
 
 void frmColourPicker::SetTextFocus(QLineEdit* TextBox) { TextBox->selectAll(); }
 
-void frmColourPicker::ScrollHSB()
-{
-    SliderHSB_Scroll(Slider1, Slider1->value());
-    SliderHSB_Scroll(Slider2, Slider2->value());
-    SliderHSB_Scroll(Slider3, Slider3->value());
-}
-
 void frmColourPicker::txtRGB_Change(QLineEdit* field, QSlider* slider)
 {
     const auto value = Numbers::NumericValue(field->text());

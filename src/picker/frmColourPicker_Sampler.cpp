@@ -71,6 +71,12 @@ void frmColourPicker::Timer1_Timer()
                                                    monitor->size(), tx, ty, Magnification(Text1->text()));
     const QImage source = screen.grab(frame.source.translated(monitor->topLeft()));
     if (source.isNull() || frame.destination.isEmpty()) return;
+    // A still screen under a still pointer gives the frame the box already shows.
+    if (!picMagnify->pixmap().isNull() && frame.crossHair == magnifierCrossHair_ &&
+        source == magnifierSource_)
+        return;
+    magnifierSource_ = source;
+    magnifierCrossHair_ = frame.crossHair;
 
     QImage view(frame.destination, QImage::Format_RGB32);
     QPainter painter(&view);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QSysInfo>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -134,27 +135,18 @@ public:
         return QPoint(rootX, rootY);
     }
 
+    // The monitors change rarely, and asking the server costs round trips on every magnifier
+    // frame, so the list is kept until Qt reports a change of the screens.
     QList<QRect> monitors() override
     {
         Display* display = xDisplay();
         if (!display) return {};
-        ErrorTrap trap(display);
-        QList<QRect> result;
-        int eventBase = 0, errorBase = 0, major = 0, minor = 0;
-        // Monitors came with RandR 1.5; an older server would answer the request with an error.
-        if (XRRQueryExtension(display, &eventBase, &errorBase) &&
-            XRRQueryVersion(display, &major, &minor) && (major > 1 || (major == 1 && minor >= 5))) {
-            int count = 0;
-            if (XRRMonitorInfo* info =
-                    XRRGetMonitors(display, DefaultRootWindow(display), True, &count)) {
-                for (int i = 0; i < count; ++i)
-                    result << QRect(info[i].x, info[i].y, info[i].width, info[i].height);
-                XRRFreeMonitors(info);
-            }
+        watchScreens();
+        if (monitorsStale_) {
+            monitors_ = readMonitors(display);
+            monitorsStale_ = monitors_.isEmpty();
         }
-        if (result.isEmpty())
-            if (const auto whole = rootRect(display)) result << *whole;
-        return result;
+        return monitors_;
     }
 
     QImage grab(const QRect& rect) override
@@ -193,6 +185,46 @@ public:
     }
 
 private:
+    static QList<QRect> readMonitors(Display* display)
+    {
+        ErrorTrap trap(display);
+        QList<QRect> result;
+        int eventBase = 0, errorBase = 0, major = 0, minor = 0;
+        // Monitors came with RandR 1.5; an older server would answer the request with an error.
+        if (XRRQueryExtension(display, &eventBase, &errorBase) &&
+            XRRQueryVersion(display, &major, &minor) && (major > 1 || (major == 1 && minor >= 5))) {
+            int count = 0;
+            if (XRRMonitorInfo* info =
+                    XRRGetMonitors(display, DefaultRootWindow(display), True, &count)) {
+                for (int i = 0; i < count; ++i)
+                    result << QRect(info[i].x, info[i].y, info[i].width, info[i].height);
+                XRRFreeMonitors(info);
+            }
+        }
+        if (result.isEmpty())
+            if (const auto whole = rootRect(display)) result << *whole;
+        return result;
+    }
+
+    void watchScreens()
+    {
+        if (watchingScreens_) return;
+        watchingScreens_ = true;
+        const auto stale = [this] { monitorsStale_ = true; };
+        const auto watch = [stale](QScreen* screen) {
+            QObject::connect(screen, &QScreen::geometryChanged, qGuiApp, stale);
+        };
+        for (QScreen* screen : QGuiApplication::screens()) watch(screen);
+        QObject::connect(qGuiApp, &QGuiApplication::screenAdded, qGuiApp, [stale, watch](QScreen* screen) {
+            watch(screen);
+            stale();
+        });
+        QObject::connect(qGuiApp, &QGuiApplication::screenRemoved, qGuiApp, stale);
+    }
+
+    QList<QRect> monitors_;
+    bool monitorsStale_ = true;
+    bool watchingScreens_ = false;
     // The rectangle read into the kept shared-memory image, which is laid out for rect's size;
     // nothing when shared memory is unavailable (a remote display) or the server refused.
     XImage* readShared(Display* display, const QRect& rect, ErrorTrap& trap)

@@ -41,14 +41,10 @@ QImage desktop()
     return image;
 }
 
-const auto settingsFile = [] {
-    return qEnvironmentVariable("XDG_CONFIG_HOME") + "/Tintwell/tintwell.ini";
-};
-const auto stored = [](const char* key) {
-    return QSettings(settingsFile(), QSettings::IniFormat).value(key).toString();
-};
-const auto store = [](const char* key, const QString& value) {
-    QSettings(settingsFile(), QSettings::IniFormat).setValue(key, value);
+// The settings file, read afresh and written at once.
+const auto ini = [] {
+    return std::make_unique<QSettings>(
+        qEnvironmentVariable("XDG_CONFIG_HOME") + "/Tintwell/tintwell.ini", QSettings::IniFormat);
 };
 const auto palletteFile = [] { return ProgramFolder::file(QStringLiteral("Pallette.pal")); };
 QByteArray palletteBytes()
@@ -97,6 +93,13 @@ class tst_Sampler : public QObject {
     void tick(frmColourPicker& w) { QVERIFY(QMetaObject::invokeMethod(w.Timer1, "timeout")); }
 
 private slots:
+    void initTestCase()
+    {
+        // A button-text colour of its own, told apart from the other text colours.
+        QPalette palette = QApplication::palette();
+        palette.setColor(QPalette::ButtonText, QColor(1, 2, 3));
+        QApplication::setPalette(palette);
+    }
     void init()
     {
         QDir(qEnvironmentVariable("XDG_CONFIG_HOME") + "/Tintwell").removeRecursively();
@@ -202,7 +205,7 @@ private slots:
         QFETCH(QSize, source);
         QFETCH(QPoint, crossHair);
         QFETCH(QString, m);
-        store("settings/Magnification", m);
+        ini()->setValue("settings/Magnification", m);
         frmColourPicker w;
         w.show();
         QTest::mouseClick(w.Check2, Qt::LeftButton);
@@ -259,14 +262,14 @@ private slots:
     {
         QFETCH(QString, setting);
         QFETCH(bool, up);
-        if (!setting.isEmpty()) store("settings/Magnification", setting);
+        if (!setting.isEmpty()) ini()->setValue("settings/Magnification", setting);
         frmColourPicker w;
         w.show();
         QTEST(w.Text1->text(), "start");
         QTest::mouseClick(w.ctxUpDown1, Qt::LeftButton, {},
                           {w.ctxUpDown1->width() / 2, w.ctxUpDown1->height() * (up ? 1 : 3) / 4});
         QTEST(w.Text1->text(), "after");
-        QTEST(stored("settings/Magnification"), "settingAfter");
+        QTEST(ini()->value("settings/Magnification").toString(), "settingAfter");
     }
 
     // The custom colours handed to the dialog are stored after it with the user's edits, whatever
@@ -290,9 +293,9 @@ private slots:
         QTest::newRow("too few") << "255,0"
                                  << "255,0," + Whites.sliced(18) << Edits() << -1 << QByteArray()
                                  << QByteArray();
-        QTest::newRow("not numbers")
-            << "255,abc"
-            << "255," + Whites.sliced(9) << Edits() << -1 << QByteArray() << QByteArray();
+        QTest::newRow("not a number") << "255,abc,7"
+                                      << "255,16777215,7," + Whites.sliced(27) << Edits() << -1
+                                      << QByteArray() << QByteArray();
         QTest::newRow("blue") << "" << Whites << Edits() << 16711680 << rec(1, 5) + rec(2, -1)
                               << rec(1, 5) + rec(2, 16711680);
         QTest::newRow("blue, full palette") << "" << Whites << Edits() << 16711680 << full << full;
@@ -303,7 +306,7 @@ private slots:
         QFETCH(Edits, edits);
         QFETCH(int, answer);
         QFETCH(QByteArray, palette);
-        if (!setting.isEmpty()) store("cDialog/RegColors", setting);
+        if (!setting.isEmpty()) ini()->setValue("cDialog/RegColors", setting);
         if (!palette.isEmpty()) {
             QFile file(palletteFile());
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(palette) == palette.size());
@@ -324,7 +327,7 @@ private slots:
         QTEST(handed.join(u','), "handed");
         for (auto it = edits.cbegin(); it != edits.cend(); ++it)
             handed[it.key()] = QString::number(*it);
-        QCOMPARE(stored("cDialog/RegColors"), handed.join(u','));
+        QCOMPARE(ini()->value("cDialog/RegColors").toString(), handed.join(u','));
         QTEST(palletteBytes(), "paletteAfter");
         QCOMPARE(w.Timer2->isActive(), answer != -1 && palette.size() == 34 * 14);
         QCOMPARE(fields(w), answer == -1

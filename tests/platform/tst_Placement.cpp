@@ -17,8 +17,6 @@
 
 namespace {
 
-const QString PlacementFile = QStringLiteral("tintwell");
-
 QString settingsFile(const QString& app)
 {
     return qEnvironmentVariable("XDG_CONFIG_HOME") + "/Tintwell/" + app + ".ini";
@@ -27,7 +25,7 @@ QString settingsFile(const QString& app)
 // The placement keys on disk and their values, read by a fresh reader each time.
 QString storedPlacement()
 {
-    QSettings settings(settingsFile(PlacementFile), QSettings::IniFormat);
+    QSettings settings(settingsFile("tintwell"), QSettings::IniFormat);
     settings.beginGroup(QStringLiteral("FormSettings"));
     QStringList stored;
     for (const QString& key : settings.childKeys())
@@ -37,7 +35,7 @@ QString storedPlacement()
 
 void writePlacement(const QByteArray& lines)
 {
-    QFile file(settingsFile(PlacementFile));
+    QFile file(settingsFile("tintwell"));
     QVERIFY(QDir().mkpath(QFileInfo(file).path()));
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write("[FormSettings]\n" + lines);
@@ -57,14 +55,6 @@ void drag(QWidget* widget, QPoint from)
     QTest::mousePress(widget, Qt::LeftButton, {}, from);
     QTest::mouseMove(widget, from + QPoint(30, 20));
     QTest::mouseRelease(widget, Qt::LeftButton, {}, from + QPoint(30, 20));
-}
-
-// A point of the widget that no child covers, so the press lands on the widget itself.
-QPoint bareSpot(const QWidget* widget)
-{
-    if (widget->children().isEmpty() || qobject_cast<const QLineEdit*>(widget))
-        return widget->rect().center();
-    return {widget->width() - 3, widget->height() - 3};
 }
 
 } // namespace
@@ -88,8 +78,7 @@ private slots:
 
     void init()
     {
-        QFile::remove(settingsFile(PlacementFile));
-        QFile::remove(settingsFile("Tintwell"));
+        QFile::remove(settingsFile("tintwell"));
         windows.calls.clear();
         windows.windowManagerPresent = true;
         desktop.opened.clear();
@@ -161,15 +150,18 @@ private slots:
         w.move(100, 100);
         QWidget* target = QList<QWidget*>{w.centralWidget(), w.Frame4, w.picShowColour,
                                           w.txtSampleText,   w.Frame2, w.txtRGBred}[pressed];
-        const QPoint spot = bareSpot(target);
-        QVERIFY(!target->childAt(spot) || qobject_cast<QLineEdit*>(target));
-        drag(target, spot);
+        // Near the far corner, where no child covers the widget.
+        const auto corner = [](const QWidget* widget) {
+            return QPoint(widget->width() - 3, widget->height() - 3);
+        };
+        QVERIFY(!target->childAt(corner(target)));
+        drag(target, corner(target));
         QCOMPARE(windows.calls, pressed < 4 ? QStringList{"move:frmColourPicker"} : QStringList());
         QCOMPARE(w.frameGeometry().topLeft(), QPoint(100, 100) + movedBy);
 
         // Released, it stays put: a drag begun on a frame that does not move the window reaches
         // the client area as unhandled moves, and must not carry the window along.
-        drag(w.Frame2, bareSpot(w.Frame2));
+        drag(w.Frame2, corner(w.Frame2));
         QCOMPARE(w.frameGeometry().topLeft(), QPoint(100, 100) + movedBy);
     }
 
