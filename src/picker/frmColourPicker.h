@@ -229,6 +229,8 @@ private:
 
     // Copy buttons (frmColourPicker_TextForms.cpp).
     void CopyBox(QLineEdit* box);
+    // The sample text's colour and the swatch.
+    void paintSample(int colour);
     void cmdRGBcopy_Click();
 
     // Palette (frmColourPicker_Pallette.cpp).

@@ -31,10 +31,7 @@ bool isDigit(const QString& key)
 
 bool isBackspace(const QString& key) { return key == u"\b"; }
 
-bool isHexDigit(const QString& key)
-{
-    return key.size() == 1 && QStringLiteral("0123456789ABCDEF").contains(key.at(0));
-}
+bool isHexDigit(QChar c) { return QStringLiteral("0123456789ABCDEF").contains(c); }
 
 // Channels of a ColourValue as the fields show them: division truncates toward zero and the
 // remainder keeps the sign, so a negative value gives negative numbers rather than bytes.
@@ -226,8 +223,7 @@ void frmColourPicker::cmdApply_Click()
     WriteText(txtEnterHex, text);
     // Pasted text can hold characters that are no hex digit; they would otherwise count as -1
     // and make a colour nobody typed.
-    const bool allHex = std::all_of(text.begin(), text.end(),
-                                    [](QChar c) { return isHexDigit(QString(c)); });
+    const bool allHex = std::all_of(text.begin(), text.end(), isHexDigit);
     const std::optional<int> parsed = allHex ? Hex2Dec(text) : std::nullopt;
     if (!parsed) {
         MessageBoxes::instance().show(this, MessageBoxes::Icon::Information, ApplyErrorTitle,
@@ -235,10 +231,7 @@ void frmColourPicker::cmdApply_Click()
         return;
     }
     const int value = *parsed;
-    QPalette sample = txtSampleText->palette();
-    sample.setColor(QPalette::Text, toQColor(value, sample));
-    txtSampleText->setPalette(sample);
-    picShowColour->setBackColor(value);
+    paintSample(value);
     WriteText(txtRGBforVB, QString::number(value));
     ShowSampleColour();
     WriteText(txtRGBforVB, QString::number(value));

@@ -44,7 +44,11 @@ void frmColourPicker::UpdateFromSliders()
 
 void frmColourPicker::ShowSampleColour()
 {
-    const int colour = sliRGB1->value() + sliRGB2->value() * 256 + sliRGB3->value() * 65536;
+    paintSample(sliRGB1->value() + sliRGB2->value() * 256 + sliRGB3->value() * 65536);
+}
+
+void frmColourPicker::paintSample(int colour)
+{
     QPalette sample = txtSampleText->palette();
     sample.setColor(QPalette::Text, toQColor(colour, sample));
     txtSampleText->setPalette(sample);

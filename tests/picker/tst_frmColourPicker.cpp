@@ -357,8 +357,13 @@ private slots:
                  QStringLiteral("An error ocured.Please make sure the correct\r\n"
                                 "information is being entered. ie ( 0 - 9 / A - F )  "));
         QCOMPARE(textForms(w), PureRedForms);
+        // A pasted text that is no hex code is refused the same way rather than read as -1s.
+        w.txtEnterHex->setText(QStringLiteral("12g456"));
+        QTest::mouseClick(w.cmdApply, Qt::LeftButton);
+        QCOMPARE(messages.shown.size(), 2);
+        QCOMPARE(textForms(w), PureRedForms);
         applyHex(w, "563412");
-        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(messages.shown.size(), 2);
         QCOMPARE(textForms(w), Colour123456Forms);
     }
 
