@@ -130,7 +130,7 @@ void frmColourPicker::buildMenus()
     mnusaveasscheme->setVisible(false);
 
     // The windows behind these items arrive with their own features.
-    for (QAction* pending : {mnufilecustomcolour, mnutoolsrgbchart, mnuCheck, mnuhelpabout})
+    for (QAction* pending : {mnutoolsrgbchart, mnuCheck, mnuhelpabout})
         pending->setEnabled(false);
 }
 

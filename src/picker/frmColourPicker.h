@@ -1,11 +1,13 @@
 #pragma once
 
 #include "ColorConverter.h"
+#include "SchemeHost.h"
 #include "modRGBtoHSL.h"
 
 #include <QMainWindow>
 #include <QImage>
 #include <QPixmap>
+#include <QPointer>
 
 #include <array>
 
@@ -26,7 +28,7 @@ class QTimer;
 // The main window: the dropper, the current colour in every text form, the editing fields,
 // the code panes and the settings that shape them. Other windows read and write its controls
 // directly, so they are public under the names the rest of the program knows them by.
-class frmColourPicker : public QMainWindow {
+class frmColourPicker : public QMainWindow, public SchemeHost {
     Q_OBJECT
 
 public:
@@ -34,7 +36,10 @@ public:
     ~frmColourPicker() override;
 
     // Makes a ColourValue current; -1 means no colour and changes nothing.
-    void SetFormColours(int SelColor);
+    void SetFormColours(int SelColor) override;
+    // The colour of the swatch picShowColour.
+    int currentColour() const override;
+    QWidget* hostWindow() override { return this; }
     // Refreshes the HSB sliders and fields from a colour given as decimal text.
     void SetHSL(const QString& sValue);
     // Makes current the colour of CurrentHue, CurrentSaturation and CurrentBrightness.
@@ -250,12 +255,17 @@ private:
     void ctxUpDown1_Change(int Delta);
     void Command1_Click();
 
+    // The schemes window (frmColourPicker_Schemes.cpp).
+    void mnufilecustomcolour_Click();
+
     // Dragging the window by its client area (frmColourPicker_Events.cpp).
     bool isEditingField(QObject* object) const;
     bool isDragSurface(QObject* object) const;
     bool dragWindow(QEvent* event);
 
     QPixmap Picture2;
+    // The one schemes window, while it is open.
+    QPointer<QWidget> customColour_;
     // True from a press on the dropper box to its release.
     bool dropperDragging_ = false;
     // What the magnifier box shows now: the screen pixels and where its cross-hair is.

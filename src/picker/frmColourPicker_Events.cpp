@@ -121,6 +121,7 @@ void frmColourPicker::connectControls()
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     Picture1->installEventFilter(this);
 
+    connect(mnufilecustomcolour, &QAction::triggered, this, [this] { mnufilecustomcolour_Click(); });
     connect(mnufileexit, &QAction::triggered, this, &QWidget::close);
     connect(mnuhelpcontents, &QAction::triggered, this, [this] { mnuhelpcontents_Click(); });
 

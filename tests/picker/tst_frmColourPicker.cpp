@@ -255,7 +255,7 @@ private slots:
         frmColourPicker w;
         QCOMPARE(items(w.menuBar()), QStringList({"File", "Tools", "&Help"}));
         QCOMPARE(w.menuBar()->actions().at(2)->menu(), w.mnuhelp);
-        QCOMPARE(items(w.mnufile), QStringList({"Custom Colours (disabled)", "-", "Exit"}));
+        QCOMPARE(items(w.mnufile), QStringList({"Custom Colours", "-", "Exit"}));
         QCOMPARE(items(w.mnutools), QStringList({"RGB Conversion Chart (disabled)"}));
         QCOMPARE(items(w.mnuhelp), QStringList({"Check Update (disabled)", "-", "Help Contents",
                                                 "About (disabled)"}));

@@ -9,7 +9,5 @@ FakeScreen::FakeScreen(const QImage& desktop)
 QImage FakeScreen::grab(const QRect& rect)
 {
     if (refuseGrabs || rect.isEmpty() || !desktop.rect().contains(rect)) return {};
-    QImage part = desktop.copy(rect);
-    part.setDevicePixelRatio(1);
-    return part;
+    return desktop.copy(rect);
 }

@@ -11,7 +11,6 @@ class ScriptedColourDialog final : public ColourDialog {
 public:
     struct Opening {
         int initialColour;
-        CustomColours custom; // as handed in, before the edits
         bool fullOpen;
     };
 

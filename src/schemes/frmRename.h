@@ -1,0 +1,31 @@
+#pragma once
+
+#include "RenameDialog.h"
+
+class ColourBox;
+class QGroupBox;
+class QPushButton;
+
+// "Rename Colour": gives one colour of a scheme a new name. The schemes window fills the fields
+// before it shows the dialog.
+class frmRename : public RenameDialog {
+    Q_OBJECT
+
+public:
+    explicit frmRename(frmCustomColour& owner);
+
+    QGroupBox* Frame1 = nullptr;
+    // The colour as decimal text, the scheme and the line it stands on: what the rename needs
+    // and the user does not edit.
+    QLineEdit* txtOldColour = nullptr;
+    QLineEdit* txtSchemename = nullptr;
+    QLineEdit* txtLineNumber = nullptr;
+    ColourBox* Picture1 = nullptr;
+    QLineEdit* txtOldName = nullptr;
+    QLineEdit* txtNewName = nullptr;
+    QPushButton* cmdRename = nullptr;
+    QPushButton* cmdExit = nullptr;
+
+protected:
+    void cmdRename_Click() override;
+};

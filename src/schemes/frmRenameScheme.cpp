@@ -1,0 +1,73 @@
+#include "frmRenameScheme.h"
+
+#include "INI.h"
+#include "SchemeLayout.h"
+#include "SchemeStore.h"
+#include "frmCustomColour.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+
+using SchemeLayout::button;
+using SchemeLayout::label;
+using SchemeLayout::place;
+
+frmRenameScheme::frmRenameScheme(frmCustomColour& owner)
+    : RenameDialog(owner, QStringLiteral("frmRenameScheme"), QStringLiteral("Rename Scheme"))
+{
+    setFixedSize(Twips::toPixelsX(4080), Twips::toPixelsY(2190));
+    Frame1 = place(new QGroupBox(QStringLiteral("Rename Scheme "), this), 60, 0, 3960, 1635);
+    place(label(Frame1, QStringLiteral("Old Scheme Name")), 120, 240, 3720, 195);
+    txtOldSchemeName = place(new QLineEdit(Frame1), 120, 435, 3720, 315);
+    txtOldSchemeName->setReadOnly(true);
+    place(label(Frame1, QStringLiteral("New Schemer Name")), 120, 870, 3720, 195);
+    txtNewSchemeName = place(new QLineEdit(Frame1), 120, 1065, 3720, 315);
+    cmdRename = place(button(this, QStringLiteral("Rename")), 1740, 1740, 1095, 345);
+    cmdExit = place(button(this, QStringLiteral("Exit")), 2925, 1740, 1095, 345);
+
+    connect(cmdRename, &QPushButton::clicked, this, [this] { cmdRename_Click(); });
+    connect(cmdExit, &QPushButton::clicked, this, &QDialog::reject);
+    watchNewName(txtNewSchemeName);
+}
+
+bool frmRenameScheme::ComboDupeExists(const QString& Scheme) const
+{
+    const QComboBox* combo = Owner.cboColourScheme;
+    for (int i = 0; i < combo->count(); ++i) {
+        if (combo->itemText(i).toLower() == Scheme.toLower()) return true;
+    }
+    return false;
+}
+
+void frmRenameScheme::cmdRename_Click()
+{
+    const QString newName = txtNewSchemeName->text();
+    if (newName.isEmpty()) {
+        refuse(QStringLiteral("Please enter a new Scheme Name  "));
+        return;
+    }
+    const QString oldFile = SchemeStore::schemeFile(txtOldSchemeName->text());
+    if (!INI::FileExists(oldFile)) {
+        refuse(QStringLiteral("Scheme does not exist with this name.  "));
+        return;
+    }
+    if (!INI::IsValidName(newName)) {
+        refuse(QStringLiteral(
+            "Please check to make sure you are only using Alphanumeric Characters  "));
+        return;
+    }
+    const QString newFile = SchemeStore::schemeFile(newName);
+    // The combo can be behind the folder: a file of that name made since it was filled would
+    // be overwritten, or the rename fail and the scheme seem renamed all the same.
+    if (ComboDupeExists(newName) || INI::FileExists(newFile)) {
+        refuse(QStringLiteral("A Scheme already exists with this name.  "));
+        return;
+    }
+    if (!QFile::rename(oldFile, newFile)) return;
+    Owner.LoadCombo();
+    Owner.cboColourScheme->setEditText(newName);
+    Owner.RelistColoursSchemeRename();
+    accept();
+}
