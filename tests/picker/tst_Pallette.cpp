@@ -152,7 +152,7 @@ private slots:
         QTest::newRow("13 bytes") << QByteArray("1   255      ") << Swatches();
         QTest::newRow("only empty records") << rec(1, "-1") + rec(2, "-1") << Swatches();
         QTest::newRow("garbage among records")
-            << rec(1, "255") + rec(2, "12ab") + rec(0, "100") + rec(99, "100") +
+            << rec(1, "255") + rec(2, "12ab") + rec(0, "100") + rec(99, "100") + rec(5, "-1") +
                    QByteArray("\0\xff\x01junk\r\n\0\0\x7f\x80!", 14) + rec(6, "1e3") +
                    QByteArray(" 7  16777215  ") + "8   4"
             << Swatches({{1, "255|255       "}, {7, "16777215|16777215  "}});
