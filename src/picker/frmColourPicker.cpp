@@ -20,11 +20,7 @@ namespace {
 
 // Every position below is in twips, relative to the client area for frames and to the frame for
 // the controls inside it, as the window was first laid out.
-template <typename W> W* place(W* widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(Twips::toPixels(left, top, width, height));
-    return widget;
-}
+using Twips::place;
 
 QLabel* label(QWidget* parent, const QString& caption, bool arial = false)
 {

@@ -107,10 +107,7 @@ void frmColourPicker::Command1_Click()
 {
     const int c = modColourPicker::ShowColourDialog(this, picShowColour->BackColor(), true);
     if (c == -1) return;
-    ShowSampleColour();
-    WriteText(txtRGBforVB, QString::number(c));
-    writeRGBFields(c);
-    ShowRGBText();
-    SetHSL(txtRGBforVB->text());
+    // The HSB fields follow whichever frame is shown, unlike a palette click.
+    SetFormColours(c);
     SavePalletteColour(c);
 }

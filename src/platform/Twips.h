@@ -15,4 +15,11 @@ int toPixelsY(double twips);
 // A rectangle given in twips, in pixels.
 QRect toPixels(int left, int top, int width, int height);
 
+// Puts a widget at a place given in twips (relative to its parent) and hands it back.
+template <typename W> W* place(W* widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(toPixels(left, top, width, height));
+    return widget;
+}
+
 } // namespace Twips

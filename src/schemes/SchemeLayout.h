@@ -9,11 +9,7 @@
 // for the controls inside it.
 namespace SchemeLayout {
 
-template <typename W> W* place(W* widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(Twips::toPixels(left, top, width, height));
-    return widget;
-}
+using Twips::place;
 
 // Enter in a box must reach the box's own handling, never a default button.
 inline QPushButton* button(QWidget* parent, const QString& caption)
