@@ -2,39 +2,16 @@
 
 #include "IniText.h"
 #include "MessageBoxes.h"
+#include "WholeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <optional>
 
 namespace INI {
 
 namespace {
-
-// The file's bytes; nothing when it cannot be read whole. Only regular files are read: a device
-// in a scheme file's place could feed a reader for ever.
-std::optional<QByteArray> readText(const QString& file)
-{
-    if (!QFileInfo(file).isFile()) return std::nullopt;
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly)) return std::nullopt;
-    QByteArray text = in.readAll();
-    if (in.error() != QFileDevice::NoError) return std::nullopt;
-    return text;
-}
-
-// The new text goes to a temporary file beside the old one, which it replaces only when it was
-// written whole; a failed write leaves the old file as it was. Unbuffered, because a buffered
-// short write (a full disk) slips through to commit() unnoticed and would replace the file with
-// a truncated copy.
-bool writeText(const QString& file, const QByteArray& text)
-{
-    QSaveFile out(file);
-    return out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-           out.write(text) == text.size() && out.commit();
-}
 
 void report(MessageBoxes::Icon icon, const QString& title, const QString& text)
 {
@@ -45,13 +22,13 @@ void report(MessageBoxes::Icon icon, const QString& title, const QString& text)
 
 QStringList GetSectionNames(const QString& file)
 {
-    return IniText::sectionNames(readText(file).value_or(QByteArray()));
+    return IniText::sectionNames(WholeFile::Read(file).value_or(QByteArray()));
 }
 
 QString GetKeyVal(const QString& file, const QString& section, const QString& key,
                   const QString& defaultValue)
 {
-    return IniText::value(readText(file).value_or(QByteArray()), section, key, defaultValue);
+    return IniText::value(WholeFile::Read(file).value_or(QByteArray()), section, key, defaultValue);
 }
 
 bool AddToINI(const QString& file, const QString& section, const QString& key, const QString& value)
@@ -59,13 +36,13 @@ bool AddToINI(const QString& file, const QString& section, const QString& key, c
     QByteArray text;
     if (FileExists(file)) {
         // A file that is there but cannot be read must not be replaced by a fresh one.
-        const auto old = readText(file);
+        const auto old = WholeFile::Read(file);
         if (!old) return false;
         text = *old;
     }
     const auto changed = IniText::withValue(text, section, key, value);
     if (!changed) return false;
-    return *changed == text || writeText(file, *changed);
+    return *changed == text || WholeFile::Write(file, *changed);
 }
 
 void DeleteSection(const QString& file, const QString& section)
@@ -76,15 +53,15 @@ void DeleteSection(const QString& file, const QString& section)
                    QStringLiteral("\r\nPlease refer To code in Function 'DeleteSection'"));
         return;
     }
-    const auto text = readText(file);
+    const auto text = WholeFile::Read(file);
     if (!text) return;
     const QByteArray changed = IniText::withoutSection(*text, section);
-    if (changed != *text) writeText(file, changed);
+    if (changed != *text) WholeFile::Write(file, changed);
 }
 
 bool SectionExists(const QString& file, const QString& section)
 {
-    return IniText::hasSection(readText(file).value_or(QByteArray()), section);
+    return IniText::hasSection(WholeFile::Read(file).value_or(QByteArray()), section);
 }
 
 int RenameSection(const QString& file, const QString& oldSection, const QString& newSection)
@@ -94,7 +71,7 @@ int RenameSection(const QString& file, const QString& oldSection, const QString&
                file + QStringLiteral(" not found."));
         return 0;
     }
-    const QByteArray text = readText(file).value_or(QByteArray());
+    const QByteArray text = WholeFile::Read(file).value_or(QByteArray());
     if (!IniText::hasSection(text, oldSection)) {
         report(MessageBoxes::Icon::Information, QStringLiteral("Section Not Found."),
                QStringLiteral("Section, ") + oldSection +
@@ -110,7 +87,7 @@ int RenameSection(const QString& file, const QString& oldSection, const QString&
         return 0;
     }
     const auto changed = IniText::renamed(text, oldSection, newSection);
-    return changed && writeText(file, *changed) ? 1 : 0;
+    return changed && WholeFile::Write(file, *changed) ? 1 : 0;
 }
 
 bool FileExists(const QString& path)

@@ -4,11 +4,11 @@
 #include "IniText.h"
 #include "Numbers.h"
 #include "ProgramFolder.h"
+#include "WholeFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 #include <algorithm>
 #include <filesystem>
@@ -24,24 +24,6 @@ std::optional<int> channel(const QString& field)
     if (!value) return std::nullopt;
     // A negative channel would borrow from its neighbour in the packed colour.
     return Numbers::RoundHalfEven(std::clamp(*value, 0.0, 255.0));
-}
-
-// Only a regular file is read: a pipe or a device named like a scheme could block or never end.
-std::optional<QByteArray> readWhole(const QString& file)
-{
-    if (!QFileInfo(file).isFile()) return std::nullopt;
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly)) return std::nullopt;
-    QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError) return std::nullopt;
-    return bytes;
-}
-
-bool writeWhole(const QString& file, const QByteArray& bytes)
-{
-    QSaveFile out(file);
-    return out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-           out.write(bytes) == bytes.size() && out.commit();
 }
 
 // The INI text of an old-format file, built in memory: a section per line, appended as a write
@@ -131,7 +113,7 @@ Loaded load(const QString& file)
 {
     if (!INI::GetSectionNames(file).isEmpty()) return readIni(file);
 
-    const auto bytes = readWhole(file);
+    const auto bytes = WholeFile::Read(file);
     if (!bytes) return {{}, false};
     QByteArray ini;
     const Loaded result = convert(*bytes, ini);
@@ -139,7 +121,7 @@ Loaded load(const QString& file)
     // The whole new text is written at once, so nothing a conversion cut short left in the work
     // file can join this one; and the work file never outlives the conversion.
     const QString work = workFile();
-    if (writeWhole(work, ini)) {
+    if (WholeFile::Write(work, ini)) {
         // One step that replaces the old file: were it deleted first, a failed rename would
         // leave the scheme only in the work file.
         std::error_code failed;
