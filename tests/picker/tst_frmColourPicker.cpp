@@ -1,425 +1,508 @@
 #include "ColourBox.h"
-#include "ProgramFolder.h"
 #include "StandIns.h"
+#include "PickerFixture.h"
 #include "TestMain.h"
-#include "Twips.h"
-#include "frmColourPicker.h"
+#include "ctxUpDown.h"
 
 #include <QCheckBox>
 #include <QClipboard>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 #include <QSlider>
-#include <QStyleOptionSlider>
-#include <QTemporaryDir>
 #include <QTimer>
+
+using namespace TestSupport;
+using Swatches = QMap<int, QString>;
 
 namespace {
 
-QString settingsFile(const QString& app)
+// HTML hex, VB long, VB hex, HSL, RGB(), C++, Java, Delphi, Photoshop of 18/52/86.
+const QString Forms123456 = QStringLiteral(R"("#123456" 5649426 &H00563412& 210,65,20 )"
+                                           R"(RGB(18,52,86) 0x00563412 $00563412 0x214365 123456)");
+
+QByteArray rec(int index, const QByteArray& colour)
 {
-    return qEnvironmentVariable("XDG_CONFIG_HOME") + "/Tintwell/" + app + ".ini";
+    return QByteArray::number(index).leftJustified(4) + colour.leftJustified(10);
 }
 
-// "app/group/key", read by a fresh reader each time so it sees what is on disk now.
-QString stored(const QString& path)
+// RGB and HSB fields, HTML hex, VB long and hex, HSL, RGB(), C++, Java, Delphi, Photoshop, swatch.
+QString colourShown(const frmColourPicker& w)
 {
-    return QSettings(settingsFile(path.section(u'/', 0, 0)), QSettings::IniFormat)
-        .value(path.section(u'/', 1))
-        .toString();
+    QStringList shown;
+    for (const QLineEdit* box :
+         {w.txtRGBred, w.txtRGBgreen, w.txtRGBblue, w.txtHue, w.txtSat, w.txtBright,
+          w.txtHexCodeHtml, w.txtRGBforVB, w.txtHexforVB, w.txtHSL, w.txtRGBvalue, w.txtCPP,
+          w.txtJava, w.txtDelphi, w.txtPhotoshop})
+        shown << box->text();
+    return shown.join(u' ') + u' ' + QString::number(w.picShowColour->BackColor());
 }
 
-void writeSettingsFile(const QString& app, const QByteArray& text)
+// Two 1280 x 800 monitors side by side. Red and green are x and y (mod 256); blue flips with
+// x + y, so smoothing shows in the magnifier, and is 20 higher on the second monitor.
+QRgb desktopPixel(int x, int y)
 {
-    QFile file(settingsFile(app));
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(text);
+    if (x == 1000 && y == 700) return qRgb(153, 102, 51);
+    return qRgb(x & 255, y & 255, 40 + 150 * ((x + y) & 1) + 20 * (x >= 1280));
 }
 
-int px(int twips)
+QImage desktop()
 {
-    return qRound(twips / Twips::perPixelX());
+    QImage image(2560, 800, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, desktopPixel(x, y));
+    return image;
 }
 
-// Replaces a field's whole text the way a user does: select it with the keyboard, then type.
-void typeInto(QLineEdit* field, const QString& text)
+void chooseMenuItem(frmColourPicker& w, QMenu* menu, QAction* item)
 {
-    QTest::keyClick(field, Qt::Key_End);
-    QTest::keyClick(field, Qt::Key_Home, Qt::ShiftModifier);
-    QTest::keyClicks(field, text);
+    QMenuBar* bar = w.menuBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+    QTRY_VERIFY(menu->isVisible());
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
 }
 
-void typeColour(frmColourPicker& w, int red, int green, int blue)
+// Presses near a widget's far corner, where no child covers it, and drags 30 right, 20 down.
+void drag(QWidget* widget)
 {
-    typeInto(w.txtRGBred, QString::number(red));
-    typeInto(w.txtRGBgreen, QString::number(green));
-    typeInto(w.txtRGBblue, QString::number(blue));
+    const QPoint from(widget->width() - 3, widget->height() - 3);
+    QVERIFY(!widget->childAt(from));
+    QTest::mousePress(widget, Qt::LeftButton, {}, from);
+    QTest::mouseMove(widget, from + QPoint(30, 20));
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, from + QPoint(30, 20));
 }
 
-void applyHex(frmColourPicker& w, const QString& digits)
+// Swatch -> "colour|tag" of the swatches that are not empty.
+Swatches swatches(const frmColourPicker& w)
 {
-    typeInto(w.txtEnterHex, digits);
-    QTest::mouseClick(w.cmdApply, Qt::LeftButton);
+    Swatches used;
+    for (int i = 1; i <= 34; ++i)
+        if (const ColourBox* s = w.PalletteColour[i]; s->BackColor() != ButtonFace || s->Tag != "")
+            used[i] = QString::number(s->BackColor()) + u'|' + s->Tag;
+    return used;
 }
-
-// HTML hex, VB long, VB hex, RGB(, C++, the Java box, Delphi, Photoshop.
-QStringList textForms(const frmColourPicker& w)
-{
-    return {w.txtHexCodeHtml->text(), w.txtRGBforVB->text(), w.txtHexforVB->text(),
-            w.txtRGBvalue->text(),    w.txtCPP->text(),      w.txtJava->text(),
-            w.txtDelphi->text(),      w.txtPhotoshop->text()};
-}
-
-QStringList rgbFields(const frmColourPicker& w)
-{
-    return {w.txtRGBred->text(), w.txtRGBgreen->text(), w.txtRGBblue->text()};
-}
-
-QStringList hsbFields(const frmColourPicker& w)
-{
-    return {w.txtHue->text(), w.txtSat->text(), w.txtBright->text()};
-}
-
-const QStringList PureRedForms{"\"#FF0000\"", "255",       "&H000000FF&", "RGB(255,0,0)",
-                               "0x000000FF",  "$000000FF", "0xFF00",      "FF0000"};
-const QStringList Colour123456Forms{"\"#123456\"", "5649426",   "&H00563412&", "RGB(18,52,86)",
-                                    "0x00563412",  "$00563412", "0x214365",    "123456"};
-
-// What shown() gives for a window with every setting at its default.
-const QString Defaults = QStringLiteral("pane 1, RGB chosen, RGB frame");
 
 } // namespace
 
 class tst_frmColourPicker : public QObject {
     Q_OBJECT
 
-    RecordingWindowService windows;
-    RecordingMessageBoxes messages;
-    // The palette and help files live beside the program; keep them out of the build folder.
-    QTemporaryDir programFolder;
+    PickerFixture f;
+    FakeScreen screen{desktop()};
 
-    // What the settings decide, as one comparable line. Kept on top is what the window service
-    // was last told.
+    // Pairs of On Top ticked, kept on top; Magnify ticked, magnifying; pane 1, pane 2 shown; RGB,
+    // HSB chosen; RGB, HSB frame shown. Kept on top is what the window service was last told.
     QString shown(const frmColourPicker& w) const
     {
-        const bool keptOnTop =
-            windows.calls.value(windows.calls.size() - 1) == "top:frmColourPicker";
-        QStringList facts{w.Check1->isChecked() ? "on top" : "",
-                          keptOnTop ? "kept on top" : "",
-                          w.Check2->isChecked() ? "magnify" : "",
-                          w.Timer1->isActive() ? "magnifying" : "",
-                          w.Frame1->isVisible() ? "pane 1" : "",
-                          w.Frame7->isVisible() ? "pane 2" : "",
-                          w.optFormat[0]->isChecked() ? "RGB chosen" : "",
-                          w.optFormat[1]->isChecked() ? "HSB chosen" : "",
-                          w.Frame4->isVisible() ? "RGB frame" : "",
-                          w.Frame5->isVisible() ? "HSB frame" : ""};
-        facts.removeAll(QString());
-        return facts.join(u", ");
+        QString pairs;
+        for (const bool on :
+             {w.Check1->isChecked(),
+              f.windows.calls.value(f.windows.calls.size() - 1) == "top:frmColourPicker",
+              w.Check2->isChecked(), w.Timer1->isActive(), w.Frame1->isVisible(),
+              w.Frame7->isVisible(), w.optFormat[0]->isChecked(), w.optFormat[1]->isChecked(),
+              w.Frame4->isVisible(), w.Frame5->isVisible()})
+            pairs += QString(pairs.size() % 3 == 2 ? " " : "") + (on ? u'1' : u'0');
+        return pairs;
     }
+
+    QString pal() const { return f.file(QStringLiteral("Pallette.pal")); }
+    void tick() { QVERIFY(QMetaObject::invokeMethod(f.window->Timer1, "timeout")); }
 
 private slots:
-    void initTestCase() { ProgramFolder::setOverride(programFolder.path()); }
-
     void init()
     {
-        QFile::remove(settingsFile("tintwell"));
-        QFile::remove(settingsFile("Tintwell"));
-        windows.calls.clear();
-        messages.shown.clear();
-        QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
+        f.reset();
+        screen.monitorAreas = {{0, 0, 1280, 800}, {1280, 0, 1280, 800}};
+        screen.pointer = QPoint(100, 100);
+        screen.refuseGrabs = false;
+        QPalette palette; // the cross-hair's button-text colour, told apart from the others
+        palette.setColor(QPalette::ButtonText, QColor(1, 2, 3));
+        QApplication::setPalette(palette);
     }
+    void cleanup() { f.close(); }
 
-    void firstStartWithoutSettingsShowsDefaults()
-    {
-        {
-            // Remember a value for every setting first: once the files are gone a fresh window
-            // must not see them, whatever this process read earlier.
-            frmColourPicker primed;
-            primed.show();
-            for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
-                     primed.Check1, primed.Check2, primed.Option1, primed.optFormat[1]})
-                QTest::mouseClick(button, Qt::LeftButton);
-            primed.move(200, 100);
-            primed.close();
-        }
-        QCOMPARE(stored("tintwell/settings/ontop"), QStringLiteral("1"));
-        init();
-
-        frmColourPicker w;
-        w.show();
-        QCOMPARE(w.frameGeometry().topLeft(), QPoint(0, 0));
-        QCOMPARE(shown(w), Defaults);
-        QVERIFY(windows.calls.isEmpty());
-        QCOMPARE((rgbFields(w) << w.txtHexCodeHtml->text() << w.Text1->text()).join(u' '),
-                 QStringLiteral("0 0 0 \"#000000\" 0"));
-    }
-
+    // Clicked on, off and on, a setting is stored and read back at the next start. A hand-edited
+    // value other than the stored ones is the default, but any code pane other than "1" is 2.
     void clickedSettingIsWrittenAndReadBackAtNextStart_data()
     {
-        // Buttons by their place in: Check1, Check2, Option1, Option2, optFormat(1), optFormat(0).
-        QTest::addColumn<int>("turnOn");
-        QTest::addColumn<int>("turnOff");
         QTest::addColumn<QString>("key");
-        QTest::addColumn<QStringList>("onOff");
+        QTest::addColumn<int>("turnOn"); // Check1, Check2, Option1, optFormat(1); off: its partner
+        QTest::addColumn<QString>("onOff"); // the value each stores
         QTest::addColumn<QString>("onShows");
-        QTest::newRow("On Top") << 0 << 0 << "tintwell/settings/ontop" << QStringList{"1", "0"}
-                                << "on top, kept on top, " + Defaults;
-        QTest::newRow("Magnify") << 1 << 1 << "tintwell/settings/Magnify" << QStringList{"1", "0"}
-                                 << "magnify, magnifying, " + Defaults;
-        QTest::newRow("code pane") << 2 << 3 << "tintwell/Settings/CodePane"
-                                   << QStringList{"2", "1"} << "pane 2, RGB chosen, RGB frame";
-        QTest::newRow("RGB or HSB") << 4 << 5 << "Tintwell/FormSettings/RGB or HSB"
-                                    << QStringList{"1", "0"} << "pane 1, HSB chosen, HSB frame";
+        QTest::addColumn<QString>("edited"); // a hand-edited value; whether it shows as on
+        QTest::addColumn<bool>("editedOn");
+        const auto row = [](const char* name, const char* key, int on, const char* onOff,
+                            const char* onShows, const char* edited, bool editedOn) {
+            QTest::newRow(name) << QString(key) << on << QString(onOff) << QString(onShows)
+                                << QString(edited) << editedOn;
+        };
+        row("On Top", "tintwell/settings/ontop", 0, "10", "11 00 10 10 10", "yes", false);
+        row("Magnify", "tintwell/settings/Magnify", 1, "10", "00 11 10 10 10", "1.0", false);
+        row("pane", "tintwell/Settings/CodePane", 2, "21", "00 00 01 10 10", "x", true);
+        row("format", "Tintwell/FormSettings/RGB or HSB", 4, "10", "00 00 10 01 01", "7", false);
     }
     void clickedSettingIsWrittenAndReadBackAtNextStart()
     {
-        QFETCH(int, turnOn);
-        QFETCH(int, turnOff);
         QFETCH(QString, key);
-        QFETCH(QStringList, onOff);
+        QFETCH(int, turnOn);
+        QFETCH(QString, onOff);
         QFETCH(QString, onShows);
-        for (const bool on : {true, false}) {
-            frmColourPicker w;
-            w.show();
-            const QList<QAbstractButton*> buttons{w.Check1,  w.Check2,       w.Option1,
-                                                  w.Option2, w.optFormat[1], w.optFormat[0]};
-            QCOMPARE(shown(w), on ? Defaults : onShows);
-            QTest::mouseClick(buttons[on ? turnOn : turnOff], Qt::LeftButton);
-            QCOMPARE(shown(w), on ? onShows : Defaults);
-            QCOMPARE(stored(key), onOff[on ? 0 : 1]);
+        QFETCH(QString, edited);
+        QFETCH(bool, editedOn);
+        const QString defaults = QStringLiteral("00 00 10 10 10");
+        for (const bool on : {true, false, true}) {
+            frmColourPicker& w = f.start();
+            QCOMPARE(shown(w), on ? defaults : onShows);
+            QTest::mouseClick(
+                QList<QAbstractButton*>{w.Check1, w.Check2, w.Option1, w.Option2, w.optFormat[1],
+                                        w.optFormat[0]}[on ? turnOn : turnOn + (turnOn >= 2)],
+                Qt::LeftButton);
+            QCOMPARE(shown(w) + u' ' + stored(key), (on ? onShows : defaults) + u' ' + onOff[!on]);
         }
-        frmColourPicker w;
-        w.show();
-        QCOMPARE(shown(w), Defaults);
+        // With the files gone and the value hand-edited, nothing read before may linger.
+        forgetSettings();
+        store(key, edited);
+        f.windows.calls.clear();
+        QCOMPARE(shown(f.start()), editedOn ? onShows : defaults);
     }
 
-    void handEditedBadSettingsOpenWithDefaults()
+    // Help Contents opens the help page once shipped. File > Exit stores the placement; closed
+    // minimised, only the state, so it reopens at its last normal place. A Top of "abc" is 0.
+    void menusOpenTheHelpPageAndExitStoresThePlacement()
     {
-        // The good values beside the bad ones prove the files were read at all.
-        writeSettingsFile("tintwell", "[settings]\nontop=yes\nMagnify=1\n\n"
-                                      "[Settings]\nCodePane=x\n\n[FormSettings]\n"
-                                      "frmColourPicker%20Top=abc\nfrmColourPicker%20Left=300\n");
-        writeSettingsFile("Tintwell", "[FormSettings]\nRGB%20or%20HSB=7\n");
-        frmColourPicker w;
-        w.show();
-        QCOMPARE(w.frameGeometry().topLeft(), QPoint(px(300), 0));
-        // Any code pane other than "1" is the second one.
-        QCOMPARE(shown(w), QStringLiteral("magnify, magnifying, pane 2, RGB chosen, RGB frame"));
-        QVERIFY(windows.calls.isEmpty());
-    }
-
-    void controlsSitAtTheirTwipsPositions()
-    {
-        frmColourPicker w;
-        w.show();
-        QWidget* client = w.centralWidget();
-        QCOMPARE(client->size(), QSize(px(6375), px(6840)));
-        // Width 0: only the position is fixed.
-        const std::tuple<const char*, QWidget*, QWidget*, QRect> layout[] = {
-            {"Frame2", w.Frame2, client, {2820, 0, 3495, 2415}},
-            {"Picture1", w.Picture1, w.Frame2, {3000, 240, 375, 375}},
-            {"picMagnify", w.picMagnify, w.Frame2, {1920, 840, 1455, 975}},
-            {"Frame1", w.Frame1, client, {60, 0, 2655, 2415}},
-            {"Frame3", w.Frame3, client, {60, 2400, 6255, 735}},
-            {"Frame4", w.Frame4, client, {60, 4320, 6255, 2055}},
-            {"optFormat(0)", w.optFormat[0], client, {120, 6480, 0, 0}},
-            {"Check1", w.Check1, client, {2160, 6480, 0, 0}}};
-        for (const auto& [name, widget, parent, twips] : layout) {
-            const QSize size =
-                twips.width() > 0 ? QSize(px(twips.width()), px(twips.height())) : widget->size();
-            const QRect expected(QPoint(px(twips.left()), px(twips.top())), size);
-            QVERIFY2(widget->parentWidget() == parent && widget->geometry() == expected, name);
+        const QString key = QStringLiteral("tintwell/FormSettings/frmColourPicker ");
+        const QString page = f.file(QStringLiteral("Tintwell Help.html"));
+        store(key + "Top", "abc");
+        store(key + "Left", "4500");
+        QString placements;
+        for (const bool minimised : {true, false}) {
+            frmColourPicker& w = f.start();
+            QCOMPARE(w.frameGeometry().topLeft(), QPoint(300, 0));
+            chooseMenuItem(w, w.mnuhelp, w.mnuhelpcontents);
+            w.move(40, 60);
+            if (minimised) w.showMinimized();
+            chooseMenuItem(w, w.mnufile, w.mnufileexit);
+            for (const char* word : {"Left", "Top", "WindowState"})
+                placements += stored(key + word) + u' ';
+            writeBytes(page, "<html></html>");
         }
+        QCOMPARE(placements, QStringLiteral("4500 abc 1 600 900 0 "));
+        QCOMPARE(f.desktop.opened, QList{QUrl::fromLocalFile(page)});
+        QCOMPARE(f.start().frameGeometry().topLeft(), QPoint(40, 60));
     }
 
-    void menusCarryTheirExactCaptions()
+    void pressOnTheClientAreaDragsTheWindow_data()
     {
-        const auto items = [](const QWidget* menu) {
-            QStringList result;
-            // A hidden action also reports itself disabled.
-            for (const QAction* a : menu->actions())
-                result << (a->isSeparator() ? QStringLiteral("-") : a->text()) +
-                              (!a->isVisible()   ? " (hidden)"
-                               : !a->isEnabled() ? " (disabled)"
-                                                 : "");
-            return result;
-        };
-        frmColourPicker w;
-        QCOMPARE(items(w.menuBar()), QStringList({"File", "Tools", "&Help"}));
-        QCOMPARE(w.menuBar()->actions().at(2)->menu(), w.mnuhelp);
-        QCOMPARE(items(w.mnufile), QStringList({"Custom Colours", "-", "Exit"}));
-        QCOMPARE(items(w.mnutools), QStringList({"RGB Conversion Chart (disabled)"}));
-        QCOMPARE(items(w.mnuhelp), QStringList({"Check Update (disabled)", "-", "Help Contents",
-                                                "About (disabled)"}));
-        QCOMPARE(items(w.mnuhidden),
-                 QStringList({"Clear Colour", "Clear All Colours", "Save as Scheme (hidden)"}));
+        QTest::addColumn<int>("pressed"); // the first six move the window, the others do not
+        QTest::addColumn<bool>("windowManager");
+        const QStringList names = QStringLiteral("client Frame1 Frame3 Frame4 picShowColour "
+                                                 "txtSampleText Frame2 Frame6 txtRGBred")
+                                      .split(u' ');
+        for (int i = 0; i < names.size(); ++i)
+            QTest::newRow(qPrintable(names[i])) << i << true;
+        QTest::newRow("picShowColour, moved by hand") << 4 << false;
+    }
+    void pressOnTheClientAreaDragsTheWindow()
+    {
+        QFETCH(int, pressed);
+        QFETCH(bool, windowManager);
+        f.windows.windowManagerPresent = windowManager;
+        frmColourPicker& w = f.start();
+        w.move(100, 100);
+        drag(QList<QWidget*>{w.centralWidget(), w.Frame1, w.Frame3, w.Frame4, w.picShowColour,
+                             w.txtSampleText, w.Frame2, w.Frame6, w.txtRGBred}[pressed]);
+        QCOMPARE(f.windows.calls.join(u' '), pressed < 6 ? "move:frmColourPicker" : "");
+        QCOMPARE(w.frameGeometry().topLeft(), windowManager ? QPoint(100, 100) : QPoint(130, 120));
+        // Released, it stays put: a later drag begun on Frame2 must not carry the window along.
+        drag(w.Frame2);
+        QCOMPARE(w.frameGeometry().topLeft(), windowManager ? QPoint(100, 100) : QPoint(130, 120));
     }
 
-    void copyButtonsPutExactlyTheirBoxTextOnTheClipboard_data()
-    {
-        QTest::addColumn<QList<int>>("rgb");
-        QTest::addColumn<QStringList>("forms");
-        QTest::newRow("red") << QList{255, 0, 0} << PureRedForms;
-        QTest::newRow("18/52/86") << QList{18, 52, 86} << Colour123456Forms;
-    }
-    void copyButtonsPutExactlyTheirBoxTextOnTheClipboard()
-    {
-        QFETCH(QList<int>, rgb);
-        QFETCH(QStringList, forms);
-        frmColourPicker w;
-        w.show();
-        typeColour(w, rgb[0], rgb[1], rgb[2]);
-        QStringList copied;
-        // In the order of the text forms; the last four sit on the second pane.
-        for (QPushButton* button : {w.cmdHexHtml, w.cmdRGBforVB, w.Command3, w.cmdRGBcopy, w.cmdCPP,
-                                    w.cmdJava, w.cmdDelphi, w.cmdPhotoshop}) {
-            if (button == w.cmdCPP) QTest::mouseClick(w.Option1, Qt::LeftButton);
-            QVERIFY(button->isVisible());
-            QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
-            QTest::mouseClick(button, Qt::LeftButton);
-            copied << QGuiApplication::clipboard()->text();
-        }
-        QCOMPARE(copied, forms);
-    }
-
-    // Each row starts from 18/52/86 typed into the RGB fields; the hue row shows the HSB frame.
+    // From 18/52/86 typed into the RGB fields (HSB frame shown for the hue), one field is typed
+    // into; then red's spinner steps, the hue slider moves to 0 by the keyboard or Apply is hit.
     void editingAField_data()
     {
-        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("field"); // red, green, hue, hex entry
         QTest::addColumn<QString>("typed");
+        // then: red's spinner up 1 or down -1, hue slider 2 (RGB frame 3), Apply 4 (pasted 5)
+        QTest::addColumn<int>("then");
         QTest::addColumn<QString>("after"); // the field's text, then the HTML hex
-        const auto row = [](const char* name, const char* field, const char* typed,
-                            const char* after) {
-            QTest::newRow(name) << QString(field) << QString(typed) << QString(after);
-        };
-        row("300 into red", "red", "300", "255 \"#FF3456\"");
-        row("red emptied", "red", "\b", "0 \"#003456\"");
-        row("green emptied", "green", "\b", " \"#123456\"");
-        row("letters into red", "red", "ab", "18 \"#123456\"");
-        row("400 into hue", "hue", "400", "359 \"#571213\"");
+        QTest::newRow("300 into red") << 0 << "300" << 0 << "255 \"#FF3456\"";
+        QTest::newRow("red emptied") << 0 << "" << 0 << "0 \"#003456\"";
+        QTest::newRow("green emptied") << 1 << "" << 0 << " \"#123456\"";
+        QTest::newRow("letters into red") << 0 << "ab" << 0 << "18 \"#123456\"";
+        QTest::newRow("400 into hue") << 2 << "400" << 0 << "359 \"#571213\"";
+        QTest::newRow("hue slider to 0") << 2 << QString() << 2 << "0 \"#571212\"";
+        QTest::newRow("hue slider to 0, RGB frame") << 2 << QString() << 3 << "0 \"#123456\"";
+        QTest::newRow("red spun up") << 0 << QString() << 1 << "19 \"#133456\"";
+        QTest::newRow("red spun up at 255") << 0 << "255" << 1 << "255 \"#FF3456\"";
+        QTest::newRow("red spun down at 0") << 0 << "0" << -1 << "0 \"#003456\"";
+        QTest::newRow("hex capitals refused") << 3 << "AB12cd" << 0 << "12CD \"#123456\"";
+        // Neither applies a colour: the bad characters once counted as digit -1.
+        QTest::newRow("hex overflow applied") << 3 << "123456789" << 4 << "123456789 \"#123456\"";
+        QTest::newRow("hex 12G456 pasted, applied") << 3 << "12G456" << 5 << "12G456 \"#123456\"";
     }
     void editingAField()
     {
-        QFETCH(QString, field);
+        QFETCH(int, field);
         QFETCH(QString, typed);
-        QFETCH(QString, after);
-        frmColourPicker w;
-        w.show();
-        typeColour(w, 18, 52, 86);
-        if (field == u"hue") QTest::mouseClick(w.optFormat[1], Qt::LeftButton);
-        QLineEdit* edited = field == u"red"     ? w.txtRGBred
-                            : field == u"green" ? w.txtRGBgreen
-                                                : w.txtHue;
-        typeInto(edited, typed);
-        QCOMPARE(edited->text() + u' ' + w.txtHexCodeHtml->text(), after);
-        // Emptied by the keyboard, red comes back as a selected zero; green stays empty.
-        if (typed == u"\b" && field == u"red") QCOMPARE(w.txtRGBred->selectedText(), "0");
-
-        // Whatever was edited, a colour applied next arrives exactly rather than rounded through
-        // hue, saturation and brightness.
-        applyHex(w, "563412");
-        QCOMPARE(rgbFields(w) + textForms(w), QStringList({"18", "52", "86"}) + Colour123456Forms);
-        if (field == u"hue") QCOMPARE(hsbFields(w), QStringList({"210", "79", "34"}));
-    }
-
-    void hexEntryTakesLowerCaseDigitsAndReportsOverflow()
-    {
-        frmColourPicker w;
-        w.show();
-        w.activateWindow();
+        QFETCH(int, then);
+        frmColourPicker& w = f.start();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QTest::mouseClick(w.txtEnterHex, Qt::LeftButton);
-        QTest::keyClicks(w.txtEnterHex, "ABCDEF");
-        QCOMPARE(w.txtEnterHex->text(), QString());
-        QTest::keyClicks(w.txtEnterHex, "0000f");
-        QVERIFY(w.txtEnterHex->hasFocus());
-        QTest::keyClicks(w.txtEnterHex, "f");
-        QCOMPARE(w.txtEnterHex->text(), QStringLiteral("0000FF"));
+        typeInto(w.txtRGBred, QStringLiteral("18"));
+        typeInto(w.txtRGBgreen, QStringLiteral("52"));
+        typeInto(w.txtRGBblue, QStringLiteral("86"));
+        if (field == 2) QTest::mouseClick(w.optFormat[1], Qt::LeftButton);
+        if (then == 3) QTest::mouseClick(w.optFormat[0], Qt::LeftButton);
+        QLineEdit* edited = QList{w.txtRGBred, w.txtRGBgreen, w.txtHue, w.txtEnterHex}[field];
+        if (!typed.isNull()) then == 5 ? edited->setText(typed) : typeInto(edited, typed);
+        if (then == 1 || then == -1)
+            QTest::mouseClick(w.ctxUpDown2, Qt::LeftButton, {}, {8, 10 - 6 * then});
+        if (then == 2 || then == 3) QTest::keyClick(w.Slider1, Qt::Key_Home);
+        if (then >= 4) QTest::mouseClick(w.cmdApply, Qt::LeftButton);
+        QTEST(edited->text() + u' ' + w.txtHexCodeHtml->text(), "after");
+        // Emptied by the keyboard, red comes back as a selected zero; green stays empty.
+        if (QTest::currentDataTag() == QByteArray("red emptied"))
+            QCOMPARE(w.txtRGBred->selectedText(), "0");
+        const RecordingMessageBoxes::Shown box =
+            f.messages.shown.value(f.messages.shown.size() - 1);
+        QCOMPARE(QString::number(f.messages.shown.size()) + box.title + u'|' + box.text,
+                 then < 4 ? "0|"
+                          : "1Error|An error ocured.Please make sure the correct\r\n"
+                            "information is being entered. ie ( 0 - 9 / A - F )  ");
+
+        // An applied colour arrives exactly (an edited HSB field once made the sliders SetHSL
+        // writes apply their HSB round trip). Six digits focus Apply, which gives the focus back.
+        typeInto(w.txtEnterHex, QStringLiteral("563412"));
         QVERIFY(w.cmdApply->hasFocus());
         QTest::mouseClick(w.cmdApply, Qt::LeftButton);
-        QCOMPARE(textForms(w), PureRedForms);
-        QCOMPARE(w.picShowColour->BackColor(), 255);
         QVERIFY(w.txtEnterHex->hasFocus());
-
-        applyHex(w, "123456789");
-        QCOMPARE(messages.shown.size(), 1);
-        QCOMPARE(messages.shown[0].title, QStringLiteral("Error"));
-        QCOMPARE(messages.shown[0].icon, MessageBoxes::Icon::Information);
-        QCOMPARE(messages.shown[0].text,
-                 QStringLiteral("An error ocured.Please make sure the correct\r\n"
-                                "information is being entered. ie ( 0 - 9 / A - F )  "));
-        QCOMPARE(textForms(w), PureRedForms);
-        // A pasted text that is no hex code is refused the same way rather than read as -1s.
-        w.txtEnterHex->setText(QStringLiteral("12g456"));
-        QTest::mouseClick(w.cmdApply, Qt::LeftButton);
-        QCOMPARE(messages.shown.size(), 2);
-        QCOMPARE(textForms(w), PureRedForms);
-        applyHex(w, "563412");
-        QCOMPARE(messages.shown.size(), 2);
-        QCOMPARE(textForms(w), Colour123456Forms);
+        QCOMPARE(colourShown(w), "18 52 86 210 79 34 " + Forms123456 + " 5649426");
+        QStringList copied;
+        for (QPushButton* button : {w.cmdHexHtml, w.cmdRGBforVB, w.Command3, w.cmdRGBcopy, w.cmdCPP,
+                                    w.cmdJava, w.cmdDelphi, w.cmdPhotoshop}) {
+            if (button == w.cmdCPP) QTest::mouseClick(w.Option1, Qt::LeftButton); // second pane
+            QTest::mouseClick(button, Qt::LeftButton);
+            copied << QGuiApplication::clipboard()->text();
+        }
+        QCOMPARE(copied.join(u' '), QString(Forms123456).remove(QStringLiteral("210,65,20 ")));
     }
 
-    void draggingTheHueSlider_data()
+    // A file shorter than a record is deleted, any other only read: indexes outside 1..34, fields
+    // that are no whole numbers or hold a zero byte and empty records are skipped.
+    void paletteStartsWithTheValidRecordsOnly_data()
     {
-        QTest::addColumn<bool>("hsbFrame");
-        QTest::addColumn<QStringList>("forms"); // the text forms, the RGB fields, the HSL box
-        // From pure blue (hue 240) to hue 0.
-        QTest::newRow("RGB frame: the hue field only")
-            << false << QStringList{"\"#0000FF\"", "16711680",  "&H00FF0000&", "RGB(0,0,255)",
-                                    "0x00FF0000",  "$00FF0000", "0x0000FF",    "0000FF",
-                                    "0",           "0",         "255",         "240,100,50"};
-        QTest::newRow("HSB frame: every form")
-            << true << PureRedForms + QStringList{"255", "0", "0", "0,100,50"};
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<Swatches>("loaded");
+        QTest::newRow("13 bytes") << QByteArray("1   255      ") << Swatches();
+        QTest::newRow("garbage among records")
+            << rec(1, "255") + rec(2, "12ab") + rec(0, "100") + rec(35, "100") + rec(5, "-1") +
+                   QByteArray("\0\xff\x01junk\r\n\0\0\x7f\x80!", 14) + rec(6, "1e3") +
+                   QByteArray("3\0  77        9   77\0x      ", 28) + " 7  16777215  8   4"
+            << Swatches({{1, "255|255       "}, {7, "16777215|16777215  "}});
     }
-    void draggingTheHueSlider()
+    void paletteStartsWithTheValidRecordsOnly()
     {
-        QFETCH(bool, hsbFrame);
-        QFETCH(QStringList, forms);
-        frmColourPicker w;
-        w.show();
-        typeColour(w, 0, 0, 255);
+        QFETCH(QByteArray, bytes);
+        writeBytes(pal(), bytes);
+        QTEST(swatches(f.start()), "loaded");
+        QCOMPARE(bytesOf(pal()), bytes.size() < 14 ? QByteArray("<missing>") : bytes);
+    }
+
+    // A colour saved goes into the first free swatch, else the warning blinks. A swatch click
+    // makes its colour current (HSB fields in the HSB format only). Clear All asks first.
+    void paletteKeepsColoursUntilCleared()
+    {
+        QByteArray full, cleared;
+        for (int i = 1; i <= 34; ++i) {
+            full += rec(i, i == 5 ? "-1" : i == 2 ? "5649426" : QByteArray::number(i * 65793));
+            cleared += rec(i, "-1");
+        }
+        writeBytes(pal(), full);
+        frmColourPicker& w = f.start();
         QTest::mouseClick(w.optFormat[1], Qt::LeftButton);
-        if (!hsbFrame) QTest::mouseClick(w.optFormat[0], Qt::LeftButton);
-        QCOMPARE(w.txtHue->text(), QStringLiteral("240"));
-        // From the centre of the handle, as the style places it, to beyond the left end.
-        struct Access : QSlider {
-            using QSlider::initStyleOption; // protected; reached through a member pointer
-        };
-        QStyleOptionSlider option;
-        (w.Slider1->*&Access::initStyleOption)(&option);
-        const QPoint handle =
-            w.style()
-                ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, w.Slider1)
-                .center();
-        const QPoint farLeft(-50, handle.y());
-        QTest::mousePress(w.Slider1, Qt::LeftButton, {}, handle);
-        QTest::mouseMove(w.Slider1, farLeft);
-        QTest::mouseRelease(w.Slider1, Qt::LeftButton, {}, farLeft);
-        QCOMPARE(w.txtHue->text(), QStringLiteral("0"));
-        QCOMPARE(textForms(w) + rgbFields(w) << w.txtHSL->text(), forms);
-        QCOMPARE(w.picShowColour->BackColor(), hsbFrame ? 255 : 0xFF0000);
+        QTest::mouseClick(w.cmdHSBtoPallette, Qt::LeftButton);
+        QCOMPARE(bytesOf(pal()), full.replace(4 * 14, 14, rec(5, "0")));
+        QTest::mouseClick(w.optFormat[0], Qt::LeftButton);
+        typeInto(w.txtEnterHex, QStringLiteral("0000ff"));
+        QTest::mouseClick(w.cmdApply, Qt::LeftButton);
+        QCOMPARE(bytesOf(pal()), full);
+        QString blinks;
+        while (w.Timer2->isActive() && blinks.size() < 13 &&
+               QMetaObject::invokeMethod(w.Timer2, "timeout"))
+            blinks += w.palletteWarning->isVisible() ? u'1' : u'0';
+        QCOMPARE(blinks, QStringLiteral("101010101010"));
+
+        QTest::mouseClick(w.PalletteColour[2], Qt::LeftButton);
+        QCOMPARE(colourShown(w), "18 52 86 0 100 100 " + Forms123456 + " 5649426");
+        QTest::mouseClick(w.optFormat[1], Qt::LeftButton);
+        QTest::mouseClick(w.PalletteColour[2], Qt::LeftButton);
+        const QString current = "18 52 86 210 79 34 " + Forms123456 + " 5649426";
+        QCOMPARE(colourShown(w), current);
+        QTest::mouseClick(w.PalletteColour[5], Qt::RightButton); // the swatch's menu
+        QTest::mouseClick(w.mnuhidden, Qt::LeftButton, {},
+                          w.mnuhidden->actionGeometry(w.mnuClearColour).center());
+        QCOMPARE(bytesOf(pal()), full.replace(4 * 14, 14, rec(5, "-1")));
+        QTest::mouseClick(w.PalletteColour[5], Qt::LeftButton);
+        QCOMPARE(colourShown(w), current);
+
+        f.messages.answers = {MessageBoxes::Answer::No, MessageBoxes::Answer::Yes};
+        for (const QByteArray& after : {full, cleared}) {
+            QTest::mouseClick(w.PalletteColour[2], Qt::RightButton);
+            QTest::mouseClick(w.mnuhidden, Qt::LeftButton, {},
+                              w.mnuhidden->actionGeometry(w.mnuclearall).center());
+            QCOMPARE(bytesOf(pal()), after);
+        }
+        QCOMPARE(swatches(w), Swatches());
+        const RecordingMessageBoxes::Shown box = f.messages.shown.value(1);
+        QVERIFY(box.icon == MessageBoxes::Icon::Warning &&
+                box.buttons == MessageBoxes::Buttons::YesNo);
+        QCOMPARE(box.title + u'|' + box.text,
+                 "Warning|You are about to clear all Pallette Colours\r\n"
+                 "            Continue (Y/N)  ");
     }
 
-    void setFormColoursShowsAColourAndMinusOneChangesNothing()
+    // Neither a folder that cannot be opened (none can be made under a file, even by root) nor a
+    // failed write, where the swatch is filled before its record is written, makes a sound.
+    void paletteFileErrorsAreSilent()
     {
-        frmColourPicker w;
-        w.show();
-        const auto shown = [&w] { return (rgbFields(w) + hsbFields(w) + textForms(w)).join(u' '); };
-        const QString colour336699 = R"(153 102 51 30 67 60 "#996633" 3368601 &H00336699& )"
-                                     R"(RGB(153,102,51) 0x00336699 $00336699 0x996633 996633)";
-        w.SetFormColours(3368601);
-        QCOMPARE(shown(), colour336699);
-        QCOMPARE(w.Slider3->value(), 67);
+        writeBytes(f.file("afile"), "x");
+        ProgramFolder::setOverride(f.file("afile/sub"));
+        QTest::mouseClick(f.start().cmdRGBtoPallette, Qt::LeftButton);
+        QCOMPARE(swatches(*f.window), Swatches());
+        ProgramFolder::setOverride(f.folder->path());
+        QVERIFY(QFile::link("/dev/full", pal()));
+        QTest::mouseClick(f.start().cmdRGBtoPallette, Qt::LeftButton);
+        QCOMPARE(swatches(*f.window), Swatches({{1, "0|0"}}));
+        QVERIFY(f.messages.shown.isEmpty());
+    }
+
+    // The pick is stored and sets HSB without an HSB round trip (153/102/51 once became blue 50 in
+    // the HSB frame). A pixel that cannot be read changes no field, the palette nor the magnifier.
+    void dropperPicksThePixelUnderThePointer_data()
+    {
+        QTest::addColumn<QPoint>("pointer"); // (-1, -1): none
+        QTest::addColumn<bool>("refuse");
+        QTest::newRow("picked") << QPoint(1000, 700) << false;
+        QTest::newRow("off every monitor") << QPoint(2000, 700) << false;
+        QTest::newRow("grab refused") << QPoint(1000, 700) << true;
+        QTest::newRow("no pointer") << QPoint(-1, -1) << false;
+    }
+    void dropperPicksThePixelUnderThePointer()
+    {
+        QFETCH(QPoint, pointer);
+        QFETCH(bool, refuse);
+        const bool picks = !refuse && pointer == QPoint(1000, 700);
+        screen.monitorAreas.removeLast(); // the desktop goes on beyond the monitor
+        frmColourPicker& w = f.start();
+        QTest::mouseClick(w.Check2, Qt::LeftButton); // the magnifier shows (100, 100)
+        tick();
+        QTest::mouseClick(w.optFormat[1], Qt::LeftButton);
+        const QString before = colourShown(w);
+        const QImage frame = w.picMagnify->pixmap().toImage();
+        QVERIFY(!frame.isNull());
+        screen.pointer = pointer == QPoint(-1, -1) ? std::nullopt : std::optional(pointer);
+        screen.refuseGrabs = refuse;
+        QTest::mousePress(w.Picture1, Qt::LeftButton);
+        QTest::mouseMove(w.Picture1, {5, 5});
+        QCOMPARE(w.picShowColour->BackColor(), picks ? 3368601 : 0);
+        QCOMPARE(w.txtRGBforVB->text(), "0");
+        QTest::mouseRelease(w.Picture1, Qt::LeftButton);
+        QCOMPARE(colourShown(w),
+                 picks ? R"(153 102 51 30 67 60 "#996633" 3368601 &H00336699& 30,50,40 )"
+                         R"(RGB(153,102,51) 0x00336699 $00336699 0x996633 996633 3368601)"
+                       : before);
+        QCOMPARE(bytesOf(pal()), picks ? QByteArray("1   3368601   ") : "<missing>");
+        tick();
+        QCOMPARE(w.picMagnify->pixmap().toImage() == frame, !picks);
+    }
+
+    // The pointer's surroundings within its monitor, enlarged unsmoothed, cross-haired with
+    // 20-pixel arms. Magnification 150 starts as 99, "abc" as 0; the spinner stays in 0..99 and
+    // stores it.
+    void magnifierShowsThePointersSurroundings_data()
+    {
+        QTest::addColumn<QString>("m");
+        QTest::addColumn<QPoint>("pointer");
+        QTest::addColumn<QPoint>("source"); // the screen pixel at the box's top-left
+        QTest::addColumn<QPoint>("crossHair");
+        QTest::addColumn<bool>("up");
+        QTest::addColumn<QString>("seen"); // the box's m, after a spinner step, and as stored
+        const auto row = [](const char* name, const char* m, QPoint pointer, QPoint source,
+                            QPoint crossHair, bool up, const char* seen) {
+            QTest::newRow(name) << QString(m) << pointer << source << crossHair << up
+                                << QString(seen);
+        };
+        row("2:1, down", "50", {640, 400}, {616, 384}, {47, 31}, false, "50 49 49");
+        row("-8.5, monitor 2's top-left", "-8.5", {1281, 1}, {1280, 0}, {1, 1}, false, "0 0 -8.5");
+        row("bottom-right, up", "0", {1279, 799}, {1185, 737}, {94, 62}, true, "0 1 1");
+        row("150, up", "150", {640, 400}, {640, 400}, {47, 31}, true, "99 99 150");
+        row("abc, down", "abc", {641, 401}, {594, 370}, {47, 31}, false, "0 0 abc");
+        row("+8.5, down", "+8.5", {640, 400}, {596, 371}, {47, 31}, false, "8 7 7");
+    }
+    void magnifierShowsThePointersSurroundings()
+    {
+        QFETCH(QString, m);
+        QFETCH(QPoint, pointer);
+        QFETCH(QPoint, source);
+        QFETCH(QPoint, crossHair);
+        QFETCH(bool, up);
+        QFETCH(QString, seen);
+        store("tintwell/settings/Magnification", m);
+        screen.pointer = pointer;
+        frmColourPicker& w = f.start();
+        QTest::mouseClick(w.Check2, Qt::LeftButton);
+        tick();
+        const QImage box = w.picMagnify->pixmap().toImage();
+        QCOMPARE(box.size(), QSize(95, 63));
+        const QRgb ink = qRgb(1, 2, 3);
+        const double zoom = 100.0 / (100 - seen.section(u' ', 0, 0).toInt());
+        for (int k = -22; k <= 22; ++k)
+            for (const QPoint arm : {crossHair + QPoint(0, k), crossHair + QPoint(k, 0)})
+                if (box.valid(arm)) QCOMPARE(box.pixel(arm) == ink, std::abs(k) <= 20);
+        // Box pixel (i, j) shows screen pixel source + (i, j) / zoom, give or take one box pixel.
+        for (int j = 0; j < 63; ++j)
+            for (int i = 0; i < 95; ++i) {
+                const QRgb shown = box.pixel(i, j);
+                if (shown == ink) continue;
+                const int x = quint8(qRed(shown) - source.x()),
+                          y = quint8(qGreen(shown) - source.y());
+                QVERIFY(std::abs(x * zoom - i) < zoom && std::abs(y * zoom - j) < zoom);
+                QCOMPARE(shown, desktopPixel(source.x() + x, source.y() + y));
+            }
+        const QString before = w.Text1->text() + u' ';
+        QTest::mouseClick(w.ctxUpDown1, Qt::LeftButton, {}, {7, up ? 4 : 16});
+        QCOMPARE(before + w.Text1->text() + u' ' + stored("tintwell/settings/Magnification"), seen);
+    }
+
+    // Custom colours are stored with the user's edits whatever the answer, stored items that are
+    // no numbers as white. A chosen colour is current and saved; no colour (-1) changes nothing.
+    void colourDialogStoresCustomColoursAndMakesTheChoiceCurrent()
+    {
+        const QString whites = QStringList(16, "16777215").join(u',');
+        writeBytes(pal(), rec(1, "5") + rec(2, "-1"));
+        ScriptedColourDialog dialog;
+        dialog.edits = {{3, 255}};
+        frmColourPicker& w = f.start();
+        typeInto(w.txtRGBred, QStringLiteral("200"));
+        const QString before = colourShown(w);
+        QTest::mouseClick(w.Command1, Qt::LeftButton);
+        QCOMPARE(stored("tintwell/cDialog/RegColors"), QString(whites).replace(27, 8, "255"));
+        QCOMPARE(colourShown(w), before);
+        store("tintwell/cDialog/RegColors", "255,abc,7");
+        dialog.answer = 16711680;
+        QTest::mouseClick(w.Command1, Qt::LeftButton);
+        QCOMPARE(stored("tintwell/cDialog/RegColors"), "255,16777215,7,255," + whites.sliced(36));
+        QCOMPARE(bytesOf(pal()), rec(1, "5") + rec(2, "16711680"));
+        QVERIFY(dialog.openings.value(1).fullOpen && dialog.openings[1].initialColour == 200);
+        const QString blue = colourShown(w);
+        QCOMPARE(blue.section(u' ', 0, 7), "0 0 255 240 100 100 \"#0000FF\" 16711680");
         w.SetFormColours(-1);
-        QCOMPARE(shown(), colour336699);
+        QCOMPARE(colourShown(w), blue);
     }
 };
 

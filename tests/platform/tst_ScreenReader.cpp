@@ -1,4 +1,4 @@
-#include "FakeScreen.h"
+#include "ScreenReader.h"
 #include "TestMain.h"
 
 #include <QLabel>
@@ -57,28 +57,6 @@ private slots:
         for (const QPoint point : {QPoint(-1, -1), QPoint(-1, 0)})
             found << monitorAt({first, leftAbove}, point).value_or(QRect());
         QCOMPARE(found, QList<QRect>({first, right, QRect(), leftAbove, QRect()}));
-    }
-
-    void pixelUnderPointerReadsTheDesktopOnlyOnAMonitor_data()
-    {
-        QTest::addColumn<QVariant>("pointer"); // a QPoint, or nothing
-        QTest::addColumn<bool>("refuse");
-        QTest::addColumn<int>("expected"); // the ColourValue 0x00BBGGRR; -1 for nothing
-        QTest::newRow("first monitor") << QVariant(QPoint(3, 4)) << false << 0xF8140C;
-        QTest::newRow("second, below the first") << QVariant(QPoint(45, 33)) << false << 0xB1A5B4;
-        QTest::newRow("desktop off every monitor") << QVariant(QPoint(10, 35)) << false << -1;
-        QTest::newRow("pointer unknown") << QVariant() << false << -1;
-        QTest::newRow("grab refused") << QVariant(QPoint(3, 4)) << true << -1;
-    }
-    void pixelUnderPointerReadsTheDesktopOnlyOnAMonitor()
-    {
-        QFETCH(QVariant, pointer);
-        FakeScreen screen(pattern);
-        screen.monitorAreas = {{0, 0, 40, 30}, {40, 0, 24, 48}};
-        if (pointer.isValid()) screen.pointer = pointer.toPoint();
-        QFETCH(bool, refuse);
-        screen.refuseGrabs = refuse;
-        QTEST(ScreenReader::instance().pixelUnderPointer().value_or(-1), "expected");
     }
 
     void withoutAnXServerNothingIsRead()

@@ -7,13 +7,7 @@ MessageBoxes::Answer RecordingMessageBoxes::show(QWidget*, Icon icon, const QStr
 {
     shown << Shown{icon, title, text, buttons};
     if (!answers.isEmpty()) return answers.takeFirst();
-    switch (buttons) {
-    case Buttons::YesNo:
-    case Buttons::YesNoCancel: return Answer::Yes;
-    case Buttons::Ok:
-    case Buttons::OkCancel: break;
-    }
-    return Answer::Ok;
+    return buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
 }
 
 void RecordingWindowService::setStaysOnTop(QWidget* window, bool on)
@@ -25,4 +19,13 @@ bool RecordingWindowService::startSystemMove(QWidget* window)
 {
     calls << QStringLiteral("move:") + window->objectName();
     return windowManagerPresent;
+}
+
+std::optional<int> ScriptedColourDialog::choose(QWidget*, int initialColour, CustomColours& custom,
+                                                bool fullOpen)
+{
+    openings << Opening{initialColour, fullOpen};
+    for (auto it = edits.cbegin(); it != edits.cend(); ++it)
+        custom.at(it.key()) = it.value();
+    return answer;
 }

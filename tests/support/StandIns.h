@@ -1,17 +1,19 @@
 #pragma once
 
+#include "ColourDialog.h"
 #include "DesktopService.h"
 #include "MessageBoxes.h"
+#include "ScreenReader.h"
 #include "WindowService.h"
 
+#include <QImage>
 #include <QList>
+#include <QMap>
 #include <QStringList>
 #include <QUrl>
 
-class QWidget;
-
-// Stand-ins for the platform services. Each installs itself while it lives and records what the
-// program asked of it.
+// Stand-ins for the platform services. Each installs itself while it lives, records what the
+// program asked of it and answers from a script.
 
 class RecordingMessageBoxes final : public MessageBoxes {
 public:
@@ -21,15 +23,13 @@ public:
         QString text;
         Buttons buttons;
     };
-
     RecordingMessageBoxes() { install(this); }
     ~RecordingMessageBoxes() override { install(nullptr); }
-
     Answer show(QWidget*, Icon icon, const QString& title, const QString& text,
                 Buttons buttons) override;
 
     QList<Shown> shown;
-    // Answers given in turn; Ok (or the first button) once they run out.
+    // Answers given in turn; Yes, or Ok, once they run out.
     QList<Answer> answers;
 };
 
@@ -37,7 +37,6 @@ class RecordingWindowService final : public WindowService {
 public:
     RecordingWindowService() { install(this); }
     ~RecordingWindowService() override { install(nullptr); }
-
     void setStaysOnTop(QWidget* window, bool on) override;
     bool startSystemMove(QWidget* window) override;
 
@@ -50,12 +49,49 @@ class RecordingDesktop final : public DesktopService {
 public:
     RecordingDesktop() { install(this); }
     ~RecordingDesktop() override { install(nullptr); }
-
-    bool openUrl(const QUrl& url) override
-    {
-        opened << url;
-        return true;
-    }
+    bool openUrl(const QUrl& url) override { return opened << url, true; }
 
     QList<QUrl> opened;
+};
+
+// A colour dialog that records how it was opened, applies the custom colour edits it was given
+// and answers a colour, or a cancel when answer is empty.
+class ScriptedColourDialog final : public ColourDialog {
+public:
+    struct Opening {
+        int initialColour;
+        bool fullOpen;
+    };
+    ScriptedColourDialog() { install(this); }
+    ~ScriptedColourDialog() override { install(nullptr); }
+    std::optional<int> choose(QWidget*, int initialColour, CustomColours& custom,
+                              bool fullOpen) override;
+
+    QList<Opening> openings;
+    QMap<int, int> edits; // custom colour index -> the ColourValue the user puts there
+    std::optional<int> answer;
+};
+
+// A screen made of an image: the desktop's pixels from (0, 0), the monitors laid over it and a
+// pointer the test moves (nowhere at first). One monitor covers the whole desktop at first.
+class FakeScreen final : public ScreenReader {
+public:
+    explicit FakeScreen(const QImage& image)
+        : desktop(image.convertToFormat(QImage::Format_RGB32)), monitorAreas{image.rect()}
+    {
+        install(this);
+    }
+    ~FakeScreen() override { install(nullptr); }
+    std::optional<QPoint> pointerPosition() override { return pointer; }
+    QList<QRect> monitors() override { return monitorAreas; }
+    QImage grab(const QRect& rect) override
+    {
+        if (refuseGrabs || rect.isEmpty() || !desktop.rect().contains(rect)) return {};
+        return desktop.copy(rect);
+    }
+
+    QImage desktop;
+    QList<QRect> monitorAreas;
+    std::optional<QPoint> pointer;
+    bool refuseGrabs = false;
 };

@@ -1,15 +1,9 @@
 #pragma once
 
+#include "Files.h"
+
 #include <QApplication>
 #include <QTest>
-
-namespace TestSupport {
-
-// Points the XDG folders (config, data, runtime) at fresh temporary folders before anything reads
-// them, so no test touches the user's real settings. Returns the root of those folders.
-QString isolateUserFolders();
-
-} // namespace TestSupport
 
 // QTEST_MAIN with the user folders isolated first and the application name of the real program.
 #define TINTWELL_TEST_MAIN(TestObject)                                                             \

@@ -1,0 +1,189 @@
+// The real program under a real X server, beside a window of known colours, driven by xdotool.
+// With TINTWELL_E2E_SCALE=2 the program runs at scale factor 2 (on a screen large enough for it)
+// and its pick must still land on a single physical pixel.
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QProcess>
+#include <QRasterWindow>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QString run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(10000);
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+// A pause after each step, so the server does not merge them.
+QString xdotool(const QStringList& arguments, int pauseMs = 150)
+{
+    const QString out = run(QStringLiteral("xdotool"), arguments);
+    QTest::qWait(pauseMs);
+    return out;
+}
+
+QImage screenshot()
+{
+    QTemporaryDir dir;
+    run(QStringLiteral("import"), {"-window", "root", dir.filePath("screen.png")});
+    return QImage(dir.filePath("screen.png"));
+}
+
+int scale()
+{
+    return qEnvironmentVariableIntValue("TINTWELL_E2E_SCALE") == 2 ? 2 : 1;
+}
+
+// One run of the real program, copied into a temporary folder that is its program folder, with a
+// settings folder of its own.
+class XSession {
+public:
+    ~XSession()
+    {
+        process_.kill();
+        process_.waitForFinished(3000);
+    }
+
+    bool start(const QString& binary)
+    {
+        const QString copy = file(QStringLiteral("tintwell"));
+        if (!QFile::copy(binary, copy)) return false;
+        QFile::setPermissions(copy, QFileInfo(binary).permissions());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), file(QStringLiteral("config")));
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        if (scale() != 1) env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(scale()));
+        process_.setProcessEnvironment(env);
+        process_.start(copy, {});
+        const QString window =
+            xdotool({"search", "--sync", "--onlyvisible", "--pid",
+                     QString::number(process_.processId()), "--name", "^Tintwell$"},
+                    0)
+                .section(u'\n', 0, 0)
+                .trimmed();
+        if (window.isEmpty()) return false;
+        // Without a window manager nothing activates the window by itself.
+        xdotool({"windowactivate", "--sync", window}, 0);
+        const QString geometry = xdotool({"getwindowgeometry", "--shell", window}, 300);
+        const auto value = [&](const char* name) {
+            return QRegularExpression(QStringLiteral("^%1=(\\d+)$").arg(QLatin1String(name)),
+                                      QRegularExpression::MultilineOption)
+                .match(geometry)
+                .captured(1)
+                .toInt();
+        };
+        // The client area (below the menu bar) is 6840 twips, 456 pixels at 15 twips a pixel.
+        clientOrigin_ = QPoint(value("X"), value("Y") + value("HEIGHT") - 456 * scale());
+        return true;
+    }
+
+    QString file(const QString& name) const { return folder_.filePath(name); }
+    // A point of the client area given in twips, on the screen.
+    QPoint at(QPoint twips) const { return clientOrigin_ + twips * scale() / 15; }
+    void moveTo(QPoint p)
+    {
+        xdotool({"mousemove", QString::number(p.x()), QString::number(p.y())}, 120);
+    }
+    void click(QPoint p)
+    {
+        moveTo(p);
+        xdotool({"click", "1"});
+    }
+    QString clipboard() const
+    {
+        return run(QStringLiteral("xclip"), {"-o", "-selection", "clipboard"});
+    }
+
+private:
+    QTemporaryDir folder_;
+    QProcess process_;
+    QPoint clientOrigin_;
+};
+
+const QColor Solid(153, 102, 51); // packs to 3368601
+const QColor Stripe(10, 200, 30); // packs to 2017290
+
+// A window of one colour with a stripe one physical pixel wide, at a known place.
+class Swatches : public QRasterWindow {
+public:
+    static constexpr QRect Area{900, 120, 120, 80};
+    static constexpr int StripeX = 960;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(QRect(QPoint(), size()), Solid);
+        painter.fillRect(QRect(StripeX - Area.x(), 0, 1, Area.height()), Stripe);
+    }
+};
+
+// Places inside the main window, in twips of its client area.
+constexpr QPoint Dropper{2820 + 3000 + 187, 240 + 187};
+constexpr QPoint Swatch{2820 + 120 + 780, 1200 + 300};
+constexpr QPoint LongCopy{60 + 2115 + 200, 975 + 140};
+constexpr QPoint RGBCopy{60 + 2760 + 400, 4320 + 1620 + 170};
+
+} // namespace
+
+class tst_e2e : public QObject {
+    Q_OBJECT
+
+    Swatches swatches_;
+    XSession session;
+
+private slots:
+    void initTestCase()
+    {
+        swatches_.setGeometry(Swatches::Area);
+        swatches_.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&swatches_));
+        QVERIFY2(session.start(QStringLiteral(TINTWELL_BINARY)), "no main window");
+    }
+
+    void dragFromTheDropperPicksThePixelUnderThePointer()
+    {
+        const QPoint solid = Swatches::Area.topLeft() + QPoint(15, 40);
+        const QPoint target = scale() == 2 ? QPoint(Swatches::StripeX, solid.y()) : solid;
+        const QColor expected = scale() == 2 ? Stripe : Solid;
+        const QPoint dropper = session.at(Dropper);
+        session.moveTo(dropper);
+        xdotool({"mousedown", "1"});
+        // While the button is held the swatch follows the pixel under the pointer.
+        for (int step = 1; step <= 4; ++step)
+            session.moveTo(dropper + (solid - dropper) * step / 4);
+        QCOMPARE(screenshot().pixelColor(session.at(Swatch)), Solid);
+        session.moveTo(target);
+        xdotool({"mouseup", "1"}, 200);
+
+        const int packed = expected.red() + expected.green() * 256 + expected.blue() * 65536;
+        session.click(session.at(LongCopy));
+        QCOMPARE(session.clipboard(), QString::number(packed));
+        session.click(session.at(RGBCopy));
+        QCOMPARE(session.clipboard(), QStringLiteral("RGB(%1,%2,%3)")
+                                          .arg(expected.red())
+                                          .arg(expected.green())
+                                          .arg(expected.blue()));
+        QFile pallette(session.file(QStringLiteral("Pallette.pal")));
+        QVERIFY(pallette.open(QIODevice::ReadOnly));
+        QCOMPARE(pallette.read(14), ("1   " + QByteArray::number(packed)).leftJustified(14));
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) return 77; // needs a real X server
+    qunsetenv("QT_SCALE_FACTOR");
+    QGuiApplication app(argc, argv);
+    tst_e2e test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_e2e.moc"
