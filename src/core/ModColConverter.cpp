@@ -7,11 +7,6 @@ using TextPieces::joined;
 
 namespace ModColConverter {
 
-QString TwoDigitHex(int channel)
-{
-    return HexDigits(channel).view().toString();
-}
-
 QString HtmlHexText(int red, int green, int blue)
 {
     return joined(
@@ -31,9 +26,10 @@ QString VBHexText(const QString& htmlHex)
     return joined({u"&H00", html.mid(6, 2), html.mid(4, 2), html.mid(2, 2), u"&"});
 }
 
-QString RGBText(const QString& red, const QString& green, const QString& blue)
+QString RGBText(int red, int green, int blue)
 {
-    return joined({u"RGB(", red, u",", green, u",", blue, u")"});
+    return joined({u"RGB(", QString::number(red), u",", QString::number(green), u",",
+                   QString::number(blue), u")"});
 }
 
 } // namespace ModColConverter

@@ -6,9 +6,6 @@
 // function of the channels (or of the text it is derived from), so it is testable without a window.
 namespace ModColConverter {
 
-// A channel's upper-case hex digits, with a leading "0" when there is only one digit.
-QString TwoDigitHex(int channel);
-
 // "\"#RRGGBB\"": the quote marks belong to the text and are copied with it.
 QString HtmlHexText(int red, int green, int blue);
 
@@ -18,7 +15,7 @@ QString VBLongText(int red, int green, int blue);
 // "&H00BBGGRR&", built from the digit pairs at characters 3-4, 5-6 and 7-8 of an HTML hex text.
 QString VBHexText(const QString& htmlHex);
 
-// "RGB(r,g,b)" with the field texts as they stand.
-QString RGBText(const QString& red, const QString& green, const QString& blue);
+// "RGB(r,g,b)".
+QString RGBText(int red, int green, int blue);
 
 } // namespace ModColConverter

@@ -3,47 +3,55 @@
 #include "Numbers.h"
 
 #include <QString>
-
 #include <algorithm>
 
 namespace {
 
-int whole(double value) { return Numbers::RoundHalfEven(value); }
+struct Span {
+    int origin;    // first source pixel
+    int length;    // source pixels
+    int crossHair; // box pixel
+};
 
-// Keeps a source span [origin, origin + length) inside [0, limit) and moves the cross-hair by
-// the part that had to be given up, scaled back to twips of the box.
-void clampSpan(int& origin, int length, int limit, int& crossHair, double twipsPerPixel, float z)
+// One axis: the source span round the pointer, kept inside the monitor, and the middle of the box
+// pixels that show the pointer's own source pixel (box pixel i shows source pixel i * length /
+// box).
+Span span(int pointer, int box, int monitor, float z)
 {
-    if (origin >= 0 && origin + length > limit) {
-        const int over = origin + length - limit;
-        crossHair = whole(crossHair + twipsPerPixel / z * over);
-        origin = limit - length;
-    }
-    if (origin < 0) {
-        crossHair = whole(crossHair + twipsPerPixel / z * origin);
-        origin = 0;
-    }
+    const int length =
+        std::clamp(Numbers::RoundHalfEven(box * double(z)), 1, std::min(box, monitor));
+    const int origin = std::clamp(pointer - length / 2, 0, monitor - length);
+    const int k = std::clamp(pointer - origin, 0, length - 1);
+    const auto firstShowing = [&](int pixel) { return (pixel * box + length - 1) / length; };
+    return {origin, length, (firstShowing(k) + firstShowing(k + 1) - 1) / 2};
 }
 
 } // namespace
 
-MagnifierFrame MagnifierGeometry(QPoint pointer, QSizeF clientTwips, QSize screen, double tx,
-                                 double ty, int m)
+MagnifierFrame MagnifierGeometry(QPoint pointer, QSize box, QSize monitor, int m)
 {
     const float z = static_cast<float>(1.0 - m / 100.0);
-    const double width = clientTwips.width();
-    const double height = clientTwips.height();
-    int cx = whole(width / 2);
-    int cy = whole(height / 2);
-    const QSize destination(whole(width / tx), whole(height / ty));
-    // The divisors are crossed as the magnifier always had them; with square pixels tx == ty.
-    const int sh = whole(height / tx * z);
-    const int sw = whole(width / ty * z);
-    int x0 = whole(pointer.x() - sw / 2.0);
-    int y0 = whole(pointer.y() - sh / 2.0);
-    clampSpan(x0, sw, screen.width(), cx, tx, z);
-    clampSpan(y0, sh, screen.height(), cy, ty, z);
-    return {QRect(x0, y0, sw, sh), destination, QPoint(cx, cy)};
+    const Span x = span(pointer.x(), box.width(), monitor.width(), z);
+    const Span y = span(pointer.y(), box.height(), monitor.height(), z);
+    return {QRect(x.origin, y.origin, x.length, y.length), QPoint(x.crossHair, y.crossHair)};
+}
+
+QImage Enlarged(const QImage& source, QSize box)
+{
+    QImage view(box, QImage::Format_RGB32);
+    if (source.isNull() || view.isNull()) return view;
+    const QImage from = source.convertToFormat(QImage::Format_RGB32);
+    QList<int> columns(box.width());
+    for (int i = 0; i < box.width(); ++i)
+        columns[i] = int(qint64(i) * from.width() / box.width());
+    for (int j = 0; j < box.height(); ++j) {
+        const auto* in = reinterpret_cast<const QRgb*>(
+            from.constScanLine(int(qint64(j) * from.height() / box.height())));
+        auto* out = reinterpret_cast<QRgb*>(view.scanLine(j));
+        for (int i = 0; i < box.width(); ++i)
+            out[i] = in[columns[i]];
+    }
+    return view;
 }
 
 int Magnification(const QString& text)

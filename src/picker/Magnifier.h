@@ -1,24 +1,25 @@
 #pragma once
 
+#include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
-#include <QSizeF>
 
-// One magnifier frame: the screen area to copy, the size it is stretched to in the box, and
-// where the cross-hair goes.
+// One magnifier frame, in physical pixels: the screen area to copy and where the cross-hair goes.
 struct MagnifierFrame {
-    QRect source;       // screen pixels, relative to the screen's origin
-    QSize destination;  // pixels of the box
-    QPoint crossHair;   // twips from the box's top-left client corner
+    QRect source;     // relative to the monitor's origin
+    QPoint crossHair; // in the box: the middle of the pointer's own pixel, enlarged
 };
 
-// The frame for the pointer (screen pixels, relative to the screen's origin), the box's client
-// size in twips, the screen's size in pixels, the twips per pixel and the magnification m
-// (0 shows 1:1, 50 at 2:1, 99 at 100:1). Near an edge the source stays on the screen and the
-// cross-hair moves instead, so it stays on the pointer's pixel.
-MagnifierFrame MagnifierGeometry(QPoint pointer, QSizeF clientTwips, QSize screen, double tx,
-                                 double ty, int m);
+// The frame for the pointer (relative to the monitor's origin) on a monitor of the given size,
+// for a box of the given size and the magnification m (0 shows 1:1, 50 at 2:1, 99 at 100:1).
+// The source is centred on the pointer's pixel; near an edge it stays on the monitor and the
+// cross-hair moves instead, so it is always on the pixel a pick there would take.
+MagnifierFrame MagnifierGeometry(QPoint pointer, QSize box, QSize monitor, int m);
+
+// The source enlarged to the box without smoothing: box pixel (i, j) shows source pixel
+// (i * source width / box width, j * source height / box height), rounded down.
+QImage Enlarged(const QImage& source, QSize box);
 
 // The magnification a text in the magnification box stands for, kept within 0..99.
 int Magnification(const QString& text);

@@ -1,6 +1,11 @@
 #include "PalletteFile.h"
 
+#include "WholeFile.h"
+
 #include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstring>
 
 namespace PalletteFile {
 
@@ -28,43 +33,44 @@ QByteArray MakeRecord(int index, const QString& colour)
     return padded(QString::number(index), 4) + padded(colour, 10);
 }
 
-QList<Entry> Load(const QString& path)
+QList<Entry> Load(const QString& path, bool deleteEmpty)
 {
     QList<Entry> entries;
+    // A pipe or a device in the file's place would block the start or feed it for ever.
+    if (!QFileInfo(path).isFile()) return entries;
     QFile file(path);
-    if (!file.exists()) return entries;
     // Read only: loading must never change a file the user may want back.
     if (!file.open(QIODevice::ReadOnly)) return entries;
-    const qint64 records = file.size() / RecordLength;
-    if (records == 0) {
+    const QByteArray bytes = file.read(qint64(Swatches) * RecordLength);
+    if (bytes.size() < RecordLength) {
         file.close();
-        file.remove();
+        if (deleteEmpty) file.remove();
         return entries;
     }
-    for (qint64 k = 0; k < std::min<qint64>(records, Swatches); ++k) {
-        const QByteArray record = file.read(RecordLength);
-        if (record.size() != RecordLength) break;
-        const QByteArray colourText = record.mid(4).trimmed();
-        if (colourText == "-1") continue;
-        const auto index = wholeNumber(record.left(4));
+    for (int k = 0; (k + 1) * RecordLength <= bytes.size(); ++k) {
+        const QByteArray colourText = bytes.mid(k * RecordLength + 4, 10).trimmed();
         const auto colour = wholeNumber(colourText);
-        if (!index || !colour || *index < 1 || *index > Swatches) continue;
-        entries.append({*index, *colour, QString::fromLatin1(colourText).leftJustified(10)});
+        if (!colour || *colour == -1) continue;
+        entries.append({k + 1, *colour, QString::fromLatin1(colourText).leftJustified(10)});
     }
     return entries;
 }
 
-bool WriteRecord(QFile& file, int recordNumber, int index, const QString& colour)
+bool WriteRecord(QFile& file, int recordNumber, int index, const QString& colour, QString& why)
 {
+    if (WholeFile::FailsByInjection(file.fileName())) {
+        why = QString::fromLocal8Bit(std::strerror(ENOSPC));
+        return false;
+    }
     const qint64 offset = qint64(recordNumber - 1) * RecordLength;
     // A gap before the record is filled with blanks rather than zero bytes, as a record file
     // written record by record would hold.
-    if (file.size() < offset) {
-        if (!file.seek(file.size())) return false;
-        if (file.write(QByteArray(offset - file.size(), ' ')) < 0) return false;
-    }
     const QByteArray record = MakeRecord(index, colour);
-    return file.seek(offset) && file.write(record) == record.size() && file.flush();
+    const QByteArray gap(std::max<qint64>(0, offset - file.size()), ' ');
+    const bool ok = (gap.isEmpty() || (file.seek(file.size()) && file.write(gap) == gap.size())) &&
+                    file.seek(offset) && file.write(record) == record.size() && file.flush();
+    if (!ok) why = file.errorString();
+    return ok;
 }
 
 } // namespace PalletteFile

@@ -24,13 +24,14 @@ struct Entry {
     QString tag;
 };
 
-// Reads the swatches the file fills, in file order, from at most its first 34 records. A file
-// shorter than one record is deleted; any other file is only read. Records whose index is not
-// 1..34 or whose colour is not a whole number are skipped.
-QList<Entry> Load(const QString& path);
+// Reads the swatches the file fills from its first 34 records, record n into swatch n whatever
+// its index field says (the program always writes n there). Records whose colour is not a whole
+// number are skipped. Only a regular file is read, and only its first 34 records; a file shorter
+// than one record is deleted when deleteEmpty is set; nothing else ever changes the file.
+QList<Entry> Load(const QString& path, bool deleteEmpty);
 
 // Writes record number recordNumber (1-based) into a file opened for reading and writing,
-// extending it when needed. False when the write fails.
-bool WriteRecord(QFile& file, int recordNumber, int index, const QString& colour);
+// extending it when needed. False, with the reason in why, when the write fails.
+bool WriteRecord(QFile& file, int recordNumber, int index, const QString& colour, QString& why);
 
 } // namespace PalletteFile

@@ -3,8 +3,8 @@
 #include "ColourBox.h"
 #include "PalletteFile.h"
 #include "Pictures.h"
-#include "ctxUpDown.h"
 #include "Twips.h"
+#include "ctxUpDown.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -171,7 +171,8 @@ void frmColourPicker::buildPickerFrame(QWidget* client)
     Frame2 = place(frame(client, QString()), 2820, 0, 3495, 2415);
     Command1 = place(new QPushButton(QStringLiteral("Choose Colour"), Frame2), 120, 240, 1575, 375);
     cmd3rdParty = place(new QPushButton(QStringLiteral("Rizezor AD"), Frame2), 120, 720, 1575, 375);
-    Label9 = place(label(Frame2, QStringLiteral("Click Dropper and Drag -->")), 1920, 240, 1020, 600);
+    Label9 =
+        place(label(Frame2, QStringLiteral("Click Dropper and Drag -->")), 1920, 240, 1020, 600);
     Label9->setWordWrap(true);
     Label9->setFont(smallFont(Label9->font()));
     Picture1 = place(new QLabel(Frame2), 3000, 240, 375, 375);
@@ -184,7 +185,8 @@ void frmColourPicker::buildPickerFrame(QWidget* client)
     picMagnify->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picMagnify->setAutoFillBackground(true);
     Timer1 = new QTimer(picMagnify);
-    Timer1->setInterval(1);
+    // A 60 Hz screen's frame until the first tick finds the screen under the pointer.
+    Timer1->setInterval(17);
     Check2 = place(new QCheckBox(QStringLiteral("Magnify"), Frame2), 1920, 1965, 960, 255);
     Check2->setFont(smallFont(Check2->font()));
     Text1 = place(textBox(Frame2, QStringLiteral("0"), true), 2880, 1920, 375, 285);
@@ -208,7 +210,8 @@ void frmColourPicker::buildPalletteFrame(QWidget* client)
     Frame6 = place(frame(client, QStringLiteral(" Dropper Pallette ")), 60, 3240, 6255, 975);
     for (int i = 1; i <= PalletteFile::Swatches; ++i) {
         const int column = (i - 1) % 17;
-        auto* swatch = place(new ColourBox(Frame6), 120 + 360 * column, i <= 17 ? 240 : 600, 255, 255);
+        auto* swatch =
+            place(new ColourBox(Frame6), 120 + 360 * column, i <= 17 ? 240 : 600, 255, 255);
         swatch->setObjectName(QStringLiteral("PalletteColour%1").arg(i));
         swatch->setBackColor(ButtonFace);
         PalletteColour[i] = swatch;

@@ -4,11 +4,10 @@
 #include "SchemeHost.h"
 #include "modRGBtoHSL.h"
 
-#include <QMainWindow>
 #include <QImage>
+#include <QMainWindow>
 #include <QPixmap>
 #include <QPointer>
-
 #include <array>
 
 class ColourBox;
@@ -56,10 +55,10 @@ public:
     void ShowHSL(int colour);
 
     // The palette: fills the swatches from "Pallette.pal", stores a colour in the first free
-    // swatch (or flashes "Pallette Full"), and empties one record.
+    // swatch (or flashes "Pallette Full"), and empties one record (false when it could not).
     void LoadPallette();
     void SavePalletteColour(int Colour);
-    void DeletePalletteColour(int Rec);
+    bool DeletePalletteColour(int Rec);
 
     // Menus ("hidden" is never in the menu bar; it is the palette's pop-up menu).
     QMenu* mnufile = nullptr;
@@ -193,6 +192,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -245,13 +247,17 @@ private:
     void mnuClearColour_Click();
     void mnuclearall_Click();
     void Timer2_Timer();
-    void clearSwatch(int Index);
+    bool clearSwatch(int Index);
+    // Writes one record; a failure is reported to the user and returns false.
+    bool writeRecord(int Rec, const QString& colour);
 
     // Dropper, magnifier and colour dialog (frmColourPicker_Sampler.cpp).
     void Picture1_MouseDown();
     void Picture1_MouseMove();
     void Picture1_MouseUp();
     void Timer1_Timer();
+    void followRefreshRate(const QRect& monitor);
+    void magnifierFollowsVisibility();
     void ctxUpDown1_Change(int Delta);
     void Command1_Click();
 

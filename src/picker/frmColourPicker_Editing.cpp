@@ -4,13 +4,12 @@
 // The handlers write each other's controls. The chain ends because a write of the value a control
 // already holds raises no change: sliders behave so by themselves, and every text write goes
 // through WriteText.
-#include "frmColourPicker.h"
-
 #include "ColourBox.h"
 #include "ControlWrites.h"
 #include "Hex2Dec.h"
 #include "MessageBoxes.h"
 #include "Numbers.h"
+#include "frmColourPicker.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -29,9 +28,15 @@ bool isDigit(const QString& key)
     return key.size() == 1 && key.at(0) >= u'0' && key.at(0) <= u'9';
 }
 
-bool isBackspace(const QString& key) { return key == u"\b"; }
+bool isBackspace(const QString& key)
+{
+    return key == u"\b";
+}
 
-bool isHexDigit(QChar c) { return QStringLiteral("0123456789ABCDEF").contains(c); }
+bool isHexDigit(QChar c)
+{
+    return QStringLiteral("0123456789ABCDEF").contains(c);
+}
 
 // Channels of a ColourValue as the fields show them: division truncates toward zero and the
 // remainder keeps the sign, so a negative value gives negative numbers rather than bytes.
@@ -67,6 +72,9 @@ void frmColourPicker::writeRGBFields(int colour)
 void frmColourPicker::SetFormColours(int SelColor)
 {
     if (SelColor == -1) return;
+    // A stored value may carry a top byte (a hand-edited scheme); the colour is the low three
+    // bytes, and every box must show that colour, not the number it came as.
+    SelColor &= 0xFFFFFF;
     ShowSampleColour();
     WriteText(txtRGBforVB, QString::number(SelColor));
     writeRGBFields(SelColor);
@@ -105,7 +113,10 @@ void frmColourPicker::ApplyHSB()
     ShowHSL(colour);
 }
 
-void frmColourPicker::SetTextFocus(QLineEdit* TextBox) { TextBox->selectAll(); }
+void frmColourPicker::SetTextFocus(QLineEdit* TextBox)
+{
+    TextBox->selectAll();
+}
 
 void frmColourPicker::txtRGB_Change(QLineEdit* field, QSlider* slider)
 {
@@ -169,8 +180,10 @@ void frmColourPicker::txtField_KeyUp(QLineEdit* field)
 
 void frmColourPicker::ctxUpDown_Change(QLineEdit* field, int limit, int Delta)
 {
-    const int value = Numbers::RoundHalfEven(Numbers::LeadingNumber(field->text())) + Delta;
-    if (value >= 0 && value <= limit) WriteText(field, QString::number(value));
+    // From the number as typed ("12.7" steps to 13.7, which the field then rounds), in a double
+    // that no pasted number can overflow.
+    const double value = Numbers::LeadingNumber(field->text()) + Delta;
+    if (value >= 0 && value <= limit) WriteText(field, QString::number(value, 'g', 15));
 }
 
 void frmColourPicker::SliderHSB_Scroll(QSlider* slider, int position)
@@ -222,9 +235,10 @@ void frmColourPicker::cmdApply_Click()
     const QString text = txtEnterHex->text().toUpper();
     WriteText(txtEnterHex, text);
     // Pasted text can hold characters that are no hex digit; they would otherwise count as -1
-    // and make a colour nobody typed.
-    const bool allHex = std::all_of(text.begin(), text.end(), isHexDigit);
-    const std::optional<int> parsed = allHex ? Hex2Dec(text) : std::nullopt;
+    // and make a colour nobody typed. More than six digits make no colour either: the fields
+    // would show the low three bytes and the long box the whole number.
+    const bool isColour = text.size() <= 6 && std::all_of(text.begin(), text.end(), isHexDigit);
+    const std::optional<int> parsed = isColour ? Hex2Dec(text) : std::nullopt;
     if (!parsed) {
         MessageBoxes::instance().show(this, MessageBoxes::Icon::Information, ApplyErrorTitle,
                                       ApplyErrorText, MessageBoxes::Buttons::Ok);

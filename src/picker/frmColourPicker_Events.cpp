@@ -1,10 +1,9 @@
 // Wiring: which control event runs which handler, the key and focus filters of the editing
 // fields, and dragging the window by its client area.
-#include "frmColourPicker.h"
-
 #include "ColourBox.h"
 #include "WindowService.h"
 #include "ctxUpDown.h"
+#include "frmColourPicker.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -84,11 +83,16 @@ void frmColourPicker::connectControls()
     // Setting a box or option from code runs its click behaviour too, so it hangs on the state.
     connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
     connect(Check2, &QCheckBox::toggled, this, [this] { Check2_Click(); });
-    connect(Option1, &QRadioButton::toggled, this, [this](bool on) { if (on) Option1_Click(); });
-    connect(Option2, &QRadioButton::toggled, this, [this](bool on) { if (on) Option2_Click(); });
+    connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) Option1_Click();
+    });
+    connect(Option2, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) Option2_Click();
+    });
     for (int i = 0; i < 2; ++i)
-        connect(optFormat[i], &QRadioButton::toggled, this,
-                [this, i](bool on) { if (on) optFormat_Click(i); });
+        connect(optFormat[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) optFormat_Click(i);
+        });
 
     const auto onSpinner = [this](ctxUpDown* spinner, QLineEdit* field, int limit) {
         connect(spinner, &ctxUpDown::Change, this,
@@ -121,11 +125,13 @@ void frmColourPicker::connectControls()
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     Picture1->installEventFilter(this);
 
-    connect(mnufilecustomcolour, &QAction::triggered, this, [this] { mnufilecustomcolour_Click(); });
+    connect(mnufilecustomcolour, &QAction::triggered, this,
+            [this] { mnufilecustomcolour_Click(); });
     connect(mnufileexit, &QAction::triggered, this, &QWidget::close);
     connect(mnuhelpcontents, &QAction::triggered, this, [this] { mnuhelpcontents_Click(); });
 
-    for (QLineEdit* field : {txtRGBred, txtRGBgreen, txtRGBblue, txtHue, txtSat, txtBright, txtEnterHex})
+    for (QLineEdit* field :
+         {txtRGBred, txtRGBgreen, txtRGBblue, txtHue, txtSat, txtBright, txtEnterHex})
         field->installEventFilter(this);
     for (QWidget* surface : {centralWidget(), static_cast<QWidget*>(picShowColour),
                              static_cast<QWidget*>(txtSampleText)})
@@ -153,13 +159,20 @@ bool frmColourPicker::eventFilter(QObject* watched, QEvent* event)
         const QString key = typedKey(static_cast<QKeyEvent*>(event));
         if (key.isEmpty()) break;
         bool letThrough = true;
-        if (watched == txtRGBred) letThrough = txtRGB_KeyPress(txtRGBred, sliRGB1, key);
-        else if (watched == txtRGBgreen) letThrough = txtRGB_KeyPress(txtRGBgreen, sliRGB2, key);
-        else if (watched == txtRGBblue) letThrough = txtRGB_KeyPress(txtRGBblue, sliRGB3, key);
-        else if (watched == txtHue) letThrough = txtHSB_KeyPress(txtHue, 359, key);
-        else if (watched == txtSat) letThrough = txtHSB_KeyPress(txtSat, 100, key);
-        else if (watched == txtBright) letThrough = txtHSB_KeyPress(txtBright, 100, key);
-        else if (watched == txtEnterHex) letThrough = txtEnterHex_KeyPress(key);
+        if (watched == txtRGBred)
+            letThrough = txtRGB_KeyPress(txtRGBred, sliRGB1, key);
+        else if (watched == txtRGBgreen)
+            letThrough = txtRGB_KeyPress(txtRGBgreen, sliRGB2, key);
+        else if (watched == txtRGBblue)
+            letThrough = txtRGB_KeyPress(txtRGBblue, sliRGB3, key);
+        else if (watched == txtHue)
+            letThrough = txtHSB_KeyPress(txtHue, 359, key);
+        else if (watched == txtSat)
+            letThrough = txtHSB_KeyPress(txtSat, 100, key);
+        else if (watched == txtBright)
+            letThrough = txtHSB_KeyPress(txtBright, 100, key);
+        else if (watched == txtEnterHex)
+            letThrough = txtEnterHex_KeyPress(key);
         return !letThrough;
     }
     case QEvent::KeyRelease:
@@ -179,9 +192,12 @@ bool frmColourPicker::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseMove:
     case QEvent::MouseButtonRelease:
         if (watched == Picture1) {
-            if (event->type() == QEvent::MouseButtonPress) Picture1_MouseDown();
-            else if (event->type() == QEvent::MouseMove) Picture1_MouseMove();
-            else Picture1_MouseUp();
+            if (event->type() == QEvent::MouseButtonPress)
+                Picture1_MouseDown();
+            else if (event->type() == QEvent::MouseMove)
+                Picture1_MouseMove();
+            else
+                Picture1_MouseUp();
             return true;
         }
         if (isDragSurface(watched)) return dragWindow(event);
@@ -189,7 +205,8 @@ bool frmColourPicker::eventFilter(QObject* watched, QEvent* event)
         if (event->type() == QEvent::MouseButtonPress && qobject_cast<QGroupBox*>(watched))
             return true;
         break;
-    default: break;
+    default:
+        break;
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -200,6 +217,9 @@ bool frmColourPicker::dragWindow(QEvent* event)
     const QPoint global = mouse->globalPosition().toPoint();
     switch (event->type()) {
     case QEvent::MouseButtonPress:
+        // Window managers end a move they were handed on a left-button release only: begun by
+        // another button, the window would stick to the pointer.
+        if (mouse->button() != Qt::LeftButton) return true;
         // The window manager moves the window as if its title bar had been grabbed; without one,
         // the window follows the pointer until the button is released.
         manualDrag_ = !WindowService::instance().startSystemMove(this);
@@ -211,7 +231,7 @@ bool frmColourPicker::dragWindow(QEvent* event)
         return true;
     default:
         if (!manualDrag_) return false;
-        manualDrag_ = false;
+        if (mouse->button() == Qt::LeftButton) manualDrag_ = false;
         return true;
     }
 }

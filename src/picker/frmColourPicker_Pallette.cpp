@@ -1,14 +1,16 @@
 // The "Dropper Pallette": 34 swatches kept record by record in "Pallette.pal", and the
 // "Pallette Full" warning.
-#include "frmColourPicker.h"
-
 #include "ColourBox.h"
 #include "ControlWrites.h"
 #include "MessageBoxes.h"
 #include "PalletteFile.h"
 #include "ProgramFolder.h"
+#include "WholeFile.h"
+#include "frmColourPicker.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
@@ -19,14 +21,20 @@ namespace {
 const QString ClearAllTitle = QStringLiteral("Warning");
 const QString ClearAllText = QStringLiteral("You are about to clear all Pallette Colours\r\n"
                                             "            Continue (Y/N)  ");
+const QString SaveFailedTitle = QStringLiteral("Error");
+const QString SaveFailedText = QStringLiteral("The palette could not be saved in %1:\r\n%2");
 
-QString palletteFile() { return ProgramFolder::file(QStringLiteral("Pallette.pal")); }
+const QString PalletteName = QStringLiteral("Pallette.pal");
 
 } // namespace
 
 void frmColourPicker::LoadPallette()
 {
-    for (const PalletteFile::Entry& entry : PalletteFile::Load(palletteFile())) {
+    const QString file = ProgramFolder::readFile(PalletteName);
+    // A file shorter than a record is deleted, but never from a program folder that is not ours
+    // to change.
+    const bool ours = QFileInfo(file).dir() == QDir(ProgramFolder::writeFolder());
+    for (const PalletteFile::Entry& entry : PalletteFile::Load(file, ours)) {
         ColourBox* swatch = PalletteColour[entry.index];
         swatch->setBackColor(entry.colour);
         swatch->Tag = entry.tag;
@@ -39,22 +47,42 @@ void frmColourPicker::SavePalletteColour(int Colour)
     for (int i = 1; i <= PalletteFile::Swatches && free == 0; ++i)
         if (PalletteColour[i]->Tag.isEmpty()) free = i;
     if (free == 0) {
-        Timer2->start();
+        // Started again while blinking, the warning would restart its count and never show.
+        if (!Timer2->isActive()) Timer2->start();
         return;
     }
-    QFile file(palletteFile());
-    if (!file.open(QIODevice::ReadWrite)) return;
+    // The swatch is filled only once its record is stored: a swatch the file does not hold
+    // would be gone after a restart.
     const QString text = QString::number(Colour);
+    if (!writeRecord(free, text)) return;
     PalletteColour[free]->setBackColor(Colour);
     PalletteColour[free]->Tag = text;
-    PalletteFile::WriteRecord(file, free, free, text);
 }
 
-void frmColourPicker::DeletePalletteColour(int Rec)
+bool frmColourPicker::DeletePalletteColour(int Rec)
 {
-    QFile file(palletteFile());
-    if (!file.open(QIODevice::ReadWrite)) return;
-    PalletteFile::WriteRecord(file, Rec, Rec, QStringLiteral("-1"));
+    return writeRecord(Rec, QStringLiteral("-1"));
+}
+
+bool frmColourPicker::writeRecord(int Rec, const QString& colour)
+{
+    const auto path = ProgramFolder::fileToChange(PalletteName);
+    QFile file(path.value_or(QString()));
+    QString why;
+    bool ok = false;
+    if (!path)
+        why = QStringLiteral("It could not be copied to %1.").arg(ProgramFolder::writeFolder());
+    else if (!WholeFile::IsWritableFilePlace(*path))
+        why = QStringLiteral("It is not a regular file.");
+    else if (!file.open(QIODevice::ReadWrite))
+        why = file.errorString();
+    else
+        ok = PalletteFile::WriteRecord(file, Rec, Rec, colour, why);
+    if (!ok)
+        MessageBoxes::instance().show(this, MessageBoxes::Icon::Critical, SaveFailedTitle,
+                                      SaveFailedText.arg(path.value_or(PalletteName), why),
+                                      MessageBoxes::Buttons::Ok);
+    return ok;
 }
 
 void frmColourPicker::PalletteColour_Click(int Index)
@@ -83,11 +111,13 @@ void frmColourPicker::PalletteColour_MouseUp()
     BrightnessEdited = false;
 }
 
-void frmColourPicker::clearSwatch(int Index)
+bool frmColourPicker::clearSwatch(int Index)
 {
+    // A swatch stays as the file holds it when its record cannot be cleared.
+    if (!DeletePalletteColour(Index)) return false;
     PalletteColour[Index]->setBackColor(ButtonFace);
     PalletteColour[Index]->Tag.clear();
-    DeletePalletteColour(Index);
+    return true;
 }
 
 void frmColourPicker::mnuClearColour_Click()
@@ -101,7 +131,9 @@ void frmColourPicker::mnuclearall_Click()
         MessageBoxes::instance().show(this, MessageBoxes::Icon::Warning, ClearAllTitle,
                                       ClearAllText, MessageBoxes::Buttons::YesNo);
     if (answer != MessageBoxes::Answer::Yes) return;
-    for (int i = 1; i <= PalletteFile::Swatches; ++i) clearSwatch(i);
+    // A failure is reported once; the swatches before it are cleared, as their records are.
+    for (int i = 1; i <= PalletteFile::Swatches; ++i)
+        if (!clearSwatch(i)) return;
 }
 
 void frmColourPicker::Timer2_Timer()

@@ -1,6 +1,4 @@
 // Reading the screen: the dropper, the magnifier, and the desktop's colour dialog.
-#include "frmColourPicker.h"
-
 #include "ColourBox.h"
 #include "ControlWrites.h"
 #include "Magnifier.h"
@@ -8,11 +6,16 @@
 #include "ScreenReader.h"
 #include "SettingsStore.h"
 #include "Twips.h"
+#include "frmColourPicker.h"
 #include "modColourPicker.h"
 
+#include <QCheckBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScreen>
+#include <QTimer>
 
 void frmColourPicker::Picture1_MouseDown()
 {
@@ -23,17 +26,25 @@ void frmColourPicker::Picture1_MouseDown()
 void frmColourPicker::Picture1_MouseMove()
 {
     if (!dropperDragging_) return;
+    // Where the screen cannot be read the swatch shows the current colour again, not the last
+    // pixel the drag passed over.
     if (const auto colour = ScreenReader::instance().pixelUnderPointer())
         picShowColour->setBackColor(*colour);
+    else
+        ShowSampleColour();
 }
 
 void frmColourPicker::Picture1_MouseUp()
 {
     Picture1->setPixmap(Picture2);
     dropperDragging_ = false;
-    // A pixel that cannot be read (the pointer off every monitor, a refused grab) picks nothing.
+    // A pixel that cannot be read (the pointer off every monitor, a refused grab) picks nothing,
+    // and the swatch goes back to the colour the fields hold.
     const auto picked = ScreenReader::instance().pixelUnderPointer();
-    if (!picked) return;
+    if (!picked) {
+        ShowSampleColour();
+        return;
+    }
     const int c = *picked;
 
     WriteText(txtRGBforVB, QString::number(c));
@@ -59,18 +70,16 @@ void frmColourPicker::Timer1_Timer()
     if (!pointer) return;
     const auto monitor = monitorAt(screen.monitors(), *pointer);
     if (!monitor) return;
+    followRefreshRate(*monitor);
 
-    // The box is measured in twips of physical pixels, so each screen pixel is reachable at any
-    // scale factor.
+    // The box is measured in physical pixels, so each screen pixel is reachable at any scale
+    // factor.
     const double ratio = picMagnify->devicePixelRatioF();
-    const double tx = Twips::perPixelX() / ratio;
-    const double ty = Twips::perPixelY() / ratio;
-    const QSize client = picMagnify->contentsRect().size();
-    const QSizeF clientTwips(client.width() * Twips::perPixelX(), client.height() * Twips::perPixelY());
-    const MagnifierFrame frame = MagnifierGeometry(*pointer - monitor->topLeft(), clientTwips,
-                                                   monitor->size(), tx, ty, Magnification(Text1->text()));
+    const QSize box = picMagnify->contentsRect().size() * ratio;
+    const MagnifierFrame frame = MagnifierGeometry(*pointer - monitor->topLeft(), box,
+                                                   monitor->size(), Magnification(Text1->text()));
     const QImage source = screen.grab(frame.source.translated(monitor->topLeft()));
-    if (source.isNull() || frame.destination.isEmpty()) return;
+    if (source.isNull() || box.isEmpty()) return;
     // A still screen under a still pointer gives the frame the box already shows.
     if (!picMagnify->pixmap().isNull() && frame.crossHair == magnifierCrossHair_ &&
         source == magnifierSource_)
@@ -78,25 +87,45 @@ void frmColourPicker::Timer1_Timer()
     magnifierSource_ = source;
     magnifierCrossHair_ = frame.crossHair;
 
-    QImage view(frame.destination, QImage::Format_RGB32);
+    QImage view = Enlarged(source, box);
     QPainter painter(&view);
-    // No smoothing: each screen pixel becomes a block of one colour.
-    painter.drawImage(view.rect(), source);
     painter.setPen(picMagnify->palette().color(QPalette::ButtonText));
-    const int x = Numbers::RoundHalfEven(frame.crossHair.x() / tx);
-    const int y = Numbers::RoundHalfEven(frame.crossHair.y() / ty);
-    const int armX = Numbers::RoundHalfEven(300 / tx);
-    const int armY = Numbers::RoundHalfEven(300 / ty);
-    painter.drawLine(x, y - armY, x, y + armY);
-    painter.drawLine(x - armX, y, x + armX, y);
+    // Arms of 300 twips.
+    const int arm = Numbers::RoundHalfEven(300 / Twips::perPixelX() * ratio);
+    const QPoint c = frame.crossHair;
+    painter.drawLine(c.x(), c.y() - arm, c.x(), c.y() + arm);
+    painter.drawLine(c.x() - arm, c.y(), c.x() + arm, c.y());
     painter.end();
     view.setDevicePixelRatio(ratio);
     picMagnify->setPixmap(QPixmap::fromImage(view));
 }
 
+void frmColourPicker::followRefreshRate(const QRect& monitor)
+{
+    // Nothing faster than the screen's own refresh can be seen.
+    qreal rate = 0;
+    for (const QScreen* s : QGuiApplication::screens()) {
+        const QRect native(s->geometry().topLeft() * s->devicePixelRatio(),
+                           s->geometry().size() * s->devicePixelRatio());
+        if (native.intersects(monitor)) rate = s->refreshRate();
+    }
+    const int interval = Numbers::RoundHalfEven(1000.0 / (rate >= 1 ? rate : 60.0));
+    if (Timer1->interval() != interval) Timer1->setInterval(interval);
+}
+
+void frmColourPicker::magnifierFollowsVisibility()
+{
+    // Nobody sees a hidden or minimised box; the timer rests until the window shows again.
+    const bool seen = Check2->isChecked() && isVisible() && !isMinimized();
+    if (seen && !Timer1->isActive())
+        Timer1->start();
+    else if (!seen)
+        Timer1->stop();
+}
+
 void frmColourPicker::ctxUpDown1_Change(int Delta)
 {
-    const int value = Numbers::RoundHalfEven(Numbers::LeadingNumber(Text1->text())) + Delta;
+    const double value = Numbers::LeadingNumber(Text1->text()) + Delta;
     if (value < 0 || value > 99) return;
     WriteText(Text1, QString::number(value));
     SettingsStore::SaveSetting(SettingsStore::ExeName(), QStringLiteral("settings"),

@@ -1,6 +1,4 @@
 // Start-up, the settings that shape the window, and shut-down.
-#include "frmColourPicker.h"
-
 #include "ColourBox.h"
 #include "ControlWrites.h"
 #include "HtmlHelp.h"
@@ -9,6 +7,7 @@
 #include "ProgramFolder.h"
 #include "Save_Win_POS_SIZE.h"
 #include "SettingsStore.h"
+#include "frmColourPicker.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -36,7 +35,12 @@ void saveExeSetting(const QString& section, const QString& key, const QString& v
 }
 
 // "1" ticks a box; anything else, a hand-edited "yes" included, leaves it clear.
-bool isOn(const QString& stored) { return SettingsStore::ToInt(stored, 0) == 1; }
+bool isOn(const QString& stored)
+{
+    return SettingsStore::ToInt(stored, 0) == 1;
+}
+
+const QString OnTopKey = QStringLiteral("ontop");
 
 } // namespace
 
@@ -44,13 +48,19 @@ void frmColourPicker::Form_Load()
 {
     Save_Win_POS_SIZE::RestoreWindowPlacement(this, 6465, 7545, 0, 0, true);
     LoadPallette();
-    Check1->setChecked(isOn(exeSetting(LowerSettings, QStringLiteral("ontop"), QStringLiteral("0"))));
-    Check2->setChecked(isOn(exeSetting(LowerSettings, QStringLiteral("Magnify"), QStringLiteral("0"))));
+    // Every window tests "ontop" on its own, some for 1 and some for anything but 0: whatever else
+    // is stored is written back here as the "0" it means, so they all agree with the box.
+    const QString onTop = exeSetting(LowerSettings, OnTopKey, QString());
+    Check1->setChecked(isOn(onTop));
+    saveExeSetting(LowerSettings, OnTopKey,
+                   isOn(onTop) ? QStringLiteral("1") : QStringLiteral("0"));
+    Check2->setChecked(
+        isOn(exeSetting(LowerSettings, QStringLiteral("Magnify"), QStringLiteral("0"))));
     // A hand-edited magnification outside 0..99 would turn the magnifier's zoom upside down.
-    WriteText(Text1, QString::number(Magnification(
-                         exeSetting(LowerSettings, QStringLiteral("Magnification"), QStringLiteral("0")))));
+    WriteText(Text1, QString::number(Magnification(exeSetting(
+                         LowerSettings, QStringLiteral("Magnification"), QStringLiteral("0")))));
     Picture1->setPixmap(Picture2);
-    HelpFile = ProgramFolder::file(QStringLiteral("Tintwell Help.html"));
+    HelpFile = ProgramFolder::shippedFile(QStringLiteral("Tintwell Help.html"));
 
     WriteText(txtRGBblue, QStringLiteral("0"));
     WriteText(txtRGBgreen, QStringLiteral("0"));
@@ -79,6 +89,24 @@ void frmColourPicker::Form_Load()
     }
 }
 
+void frmColourPicker::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) magnifierFollowsVisibility();
+}
+
+void frmColourPicker::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    magnifierFollowsVisibility();
+}
+
+void frmColourPicker::hideEvent(QHideEvent* event)
+{
+    QMainWindow::hideEvent(event);
+    magnifierFollowsVisibility();
+}
+
 void frmColourPicker::closeEvent(QCloseEvent* event)
 {
     Form_QueryUnload();
@@ -98,17 +126,17 @@ void frmColourPicker::Check1_Click()
 {
     if (Check1->isChecked()) {
         SetAlwaysOnTop(this);
-        saveExeSetting(LowerSettings, QStringLiteral("ontop"), QStringLiteral("1"));
+        saveExeSetting(LowerSettings, OnTopKey, QStringLiteral("1"));
     } else {
         ClearAlwaysOnTop(this);
-        saveExeSetting(LowerSettings, QStringLiteral("ontop"), QStringLiteral("0"));
+        saveExeSetting(LowerSettings, OnTopKey, QStringLiteral("0"));
     }
 }
 
 void frmColourPicker::Check2_Click()
 {
     if (Check2->isChecked()) {
-        Timer1->start();
+        magnifierFollowsVisibility();
         saveExeSetting(LowerSettings, QStringLiteral("Magnify"), QStringLiteral("1"));
     } else {
         Timer1->stop();
@@ -147,4 +175,7 @@ void frmColourPicker::optFormat_Click(int Index)
                                QString::number(Index));
 }
 
-void frmColourPicker::mnuhelpcontents_Click() { LaunchHTMLHelp(HelpFile, this, 0); }
+void frmColourPicker::mnuhelpcontents_Click()
+{
+    LaunchHTMLHelp(HelpFile, this, 0);
+}

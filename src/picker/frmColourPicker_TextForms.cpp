@@ -1,27 +1,13 @@
 // The builders that rewrite every text form of the current colour, and the copy buttons.
-#include "frmColourPicker.h"
-
 #include "Clipboard.h"
 #include "ColourBox.h"
 #include "ControlWrites.h"
 #include "ModColConverter.h"
-#include "Numbers.h"
+#include "frmColourPicker.h"
 #include "modAnycolour.h"
 
 #include <QLineEdit>
 #include <QSlider>
-
-namespace {
-
-// A field's number for the language snippets. A field the user emptied counts as the slider's
-// position, which is the colour the window holds.
-int channelFrom(const QLineEdit* field, const QSlider* slider)
-{
-    const auto value = Numbers::NumericValue(field->text());
-    return value ? Numbers::RoundHalfEven(*value) : slider->value();
-}
-
-} // namespace
 
 void frmColourPicker::ShowHtmlHex()
 {
@@ -55,23 +41,30 @@ void frmColourPicker::paintSample(int colour)
     picShowColour->setBackColor(colour);
 }
 
-void frmColourPicker::ShowVBHex() { WriteText(txtHexforVB, ModColConverter::VBHexText(txtHexCodeHtml->text())); }
+void frmColourPicker::ShowVBHex()
+{
+    WriteText(txtHexforVB, ModColConverter::VBHexText(txtHexCodeHtml->text()));
+}
 
+// The "RGB(" text and the snippets are built from the sliders, which always hold the colour the
+// window shows: a field may be empty or hold pasted text until it reads as a number.
 void frmColourPicker::ShowRGBText()
 {
-    WriteText(txtRGBvalue, ModColConverter::RGBText(txtRGBred->text(), txtRGBgreen->text(),
-                                                    txtRGBblue->text()));
+    WriteText(txtRGBvalue,
+              ModColConverter::RGBText(sliRGB1->value(), sliRGB2->value(), sliRGB3->value()));
     int mode = 0;
-    const modAnycolour::LanguageCodes codes = modAnycolour::ShowLanguageCodes(
-        channelFrom(txtRGBred, sliRGB1), channelFrom(txtRGBgreen, sliRGB2),
-        channelFrom(txtRGBblue, sliRGB3), mode);
+    const modAnycolour::LanguageCodes codes =
+        modAnycolour::ShowLanguageCodes(sliRGB1->value(), sliRGB2->value(), sliRGB3->value(), mode);
     WriteText(txtCPP, codes.cpp);
     WriteText(txtJava, codes.java);
     WriteText(txtDelphi, codes.delphi);
     WriteText(txtPhotoshop, codes.photoshop);
 }
 
-void frmColourPicker::ShowHSL(int colour) { WriteText(txtHSL, modRGBtoHSL::HSLText(colour)); }
+void frmColourPicker::ShowHSL(int colour)
+{
+    WriteText(txtHSL, modRGBtoHSL::HSLText(colour));
+}
 
 void frmColourPicker::CopyBox(QLineEdit* box)
 {
@@ -82,7 +75,6 @@ void frmColourPicker::CopyBox(QLineEdit* box)
 
 void frmColourPicker::cmdRGBcopy_Click()
 {
-    WriteText(txtRGBvalue, ModColConverter::RGBText(txtRGBred->text(), txtRGBgreen->text(),
-                                                    txtRGBblue->text()));
+    ShowRGBText();
     CopyBox(txtRGBvalue);
 }

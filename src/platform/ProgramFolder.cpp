@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -9,31 +10,84 @@ namespace ProgramFolder {
 
 namespace {
 
-QString& overridden()
+struct Override {
+    QString folder;
+    bool writable = true;
+};
+
+Override& overridden()
 {
-    static QString folder;
-    return folder;
+    static Override value;
+    return value;
 }
 
-QString userDataFolder()
+QString programFolder()
 {
-    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    const QString folder = base + QStringLiteral("/Tintwell");
-    QDir().mkpath(folder);
-    return folder;
+    return overridden().folder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                         : overridden().folder;
+}
+
+bool programFolderWritable()
+{
+    return overridden().folder.isEmpty() ? QFileInfo(programFolder()).isWritable()
+                                         : overridden().writable;
+}
+
+QString perUserFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Tintwell");
 }
 
 } // namespace
 
-QString path()
+QString shippedFile(const QString& name)
 {
-    if (!overridden().isEmpty()) return overridden();
-    const QString own = QCoreApplication::applicationDirPath();
-    return QFileInfo(own).isWritable() ? own : userDataFolder();
+    const QString beside = programFolder() + u'/' + name;
+    if (QFileInfo(beside).isFile()) return beside;
+    const QString installed =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tintwell/") + name;
+    if (QFileInfo(installed).isFile()) return QFileInfo(installed).absoluteFilePath();
+    return QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                  QStringLiteral("tintwell/") + name);
 }
 
-QString file(const QString& name) { return path() + u'/' + name; }
+QStringList readFolders()
+{
+    if (programFolderWritable()) return {programFolder()};
+    return {perUserFolder(), programFolder()};
+}
 
-void setOverride(const QString& folder) { overridden() = folder; }
+QString writeFolder()
+{
+    if (programFolderWritable()) return programFolder();
+    QDir().mkpath(perUserFolder());
+    return perUserFolder();
+}
+
+QString readFile(const QString& name)
+{
+    for (const QString& folder : readFolders()) {
+        const QString file = folder + u'/' + name;
+        if (QFileInfo::exists(file) || QFileInfo(file).isSymLink()) return file;
+    }
+    return writeFolder() + u'/' + name;
+}
+
+std::optional<QString> fileToChange(const QString& name)
+{
+    const QString target = writeFolder() + u'/' + name;
+    const QString source = readFile(name);
+    if (source == target || !QFileInfo(source).isFile()) return target;
+    if (!QFile::copy(source, target)) return std::nullopt;
+    // The copy is the user's own now, whatever the program folder's file allowed.
+    QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
+    return target;
+}
+
+void setOverride(const QString& folder, bool writable)
+{
+    overridden() = {folder, writable};
+}
 
 } // namespace ProgramFolder

@@ -7,7 +7,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
-
+#include <algorithm>
 #include <cmath>
 
 namespace Save_Win_POS_SIZE {
@@ -25,11 +25,6 @@ QString read(const QWidget* window, const char* word, const QString& defaultValu
 {
     return SettingsStore::GetSetting(SettingsStore::ExeName(), Section, key(window, word),
                                      defaultValue);
-}
-
-void write(const QWidget* window, const char* word, const QString& value)
-{
-    SettingsStore::SaveSetting(SettingsStore::ExeName(), Section, key(window, word), value);
 }
 
 // A stored length in twips, read as a single-precision number. A hand-edited text that is no
@@ -53,7 +48,10 @@ QString twipsText(int pixels, double twipsPerPixel)
 void RestoreWindowPlacement(QWidget* window, int defaultWidth, int defaultHeight, int defaultTop,
                             int defaultLeft, bool fixedSize)
 {
-    const int state = SettingsStore::ToInt(read(window, "WindowState", QStringLiteral("0")), 0);
+    int state = SettingsStore::ToInt(read(window, "WindowState", QStringLiteral("0")), 0);
+    // A window of fixed size cannot be maximised; it would only report being so and never store
+    // its moves again.
+    if (state == 2 && fixedSize) state = 0;
     switch (state) {
     case 0: // normal
     case 1: // minimised: opens normal, where it was before it was minimised
@@ -65,7 +63,8 @@ void RestoreWindowPlacement(QWidget* window, int defaultWidth, int defaultHeight
         ApplyStoredGeometry(window, defaultWidth, defaultHeight, defaultTop, defaultLeft,
                             fixedSize);
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -82,29 +81,59 @@ void ApplyStoredGeometry(QWidget* window, int defaultWidth, int defaultHeight, i
     }
     const double top = readTwips(window, "Top", defaultTop);
     const double left = readTwips(window, "Left", defaultLeft);
-    QPoint position(Twips::toPixelsX(left), Twips::toPixelsY(top));
-    // A place on no screen (a monitor since unplugged, a hand-edited value) would leave the
-    // window out of reach.
-    if (!QGuiApplication::screenAt(position))
-        position = QPoint(Twips::toPixelsX(defaultLeft), Twips::toPixelsY(defaultTop));
-    window->move(position);
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    const QRect frame(QPoint(Twips::toPixelsX(left), Twips::toPixelsY(top)),
+                      window->frameGeometry().size());
+    const QPoint defaultPlace(Twips::toPixelsX(defaultLeft), Twips::toPixelsY(defaultTop));
+    window->move(PlaceOnScreens(frame, screens, defaultPlace));
+}
+
+QPoint PlaceOnScreens(const QRect& frame, const QList<QRect>& screens, QPoint defaultPlace)
+{
+    // Nothing of it on any screen (a monitor since unplugged, a hand-edited value): the default.
+    const QRect* nearest = nullptr;
+    qint64 bestOverlap = 0;
+    for (const QRect& screen : screens) {
+        const QRect common = screen.intersected(frame);
+        const qint64 overlap = common.isEmpty() ? 0 : qint64(common.width()) * common.height();
+        if (overlap > bestOverlap) {
+            bestOverlap = overlap;
+            nearest = &screen;
+        }
+    }
+    if (!nearest) return defaultPlace;
+    // The least move that brings it whole onto that screen, or at least its top-left corner when
+    // it is the larger of the two.
+    const auto into = [](int start, int length, int areaStart, int areaLength) {
+        return std::max(areaStart, std::min(start, areaStart + areaLength - length));
+    };
+    return {into(frame.x(), frame.width(), nearest->x(), nearest->width()),
+            into(frame.y(), frame.height(), nearest->y(), nearest->height())};
 }
 
 void SaveWindowPlacement(QWidget* window)
 {
+    const auto entry = [window](const char* word, const QString& value) {
+        return std::pair(key(window, word), value);
+    };
+    QList<std::pair<QString, QString>> values;
     if (window->isMinimized() || window->isMaximized()) {
         // Only the state: the last normal geometry stays stored.
-        write(window, "WindowState", window->isMinimized() ? QStringLiteral("1") : QStringLiteral("2"));
-        return;
+        values << entry("WindowState",
+                        window->isMinimized() ? QStringLiteral("1") : QStringLiteral("2"));
+    } else {
+        const QRect frame = window->frameGeometry();
+        const double tx = Twips::perPixelX();
+        const double ty = Twips::perPixelY();
+        values << entry("Top", twipsText(frame.top(), ty))
+               << entry("Left", twipsText(frame.left(), tx))
+               << entry("width", twipsText(frame.width(), tx))
+               << entry("height", twipsText(frame.height(), ty))
+               << entry("WindowState", QStringLiteral("0"));
     }
-    const QRect frame = window->frameGeometry();
-    const double tx = Twips::perPixelX();
-    const double ty = Twips::perPixelY();
-    write(window, "Top", twipsText(frame.top(), ty));
-    write(window, "Left", twipsText(frame.left(), tx));
-    write(window, "width", twipsText(frame.width(), tx));
-    write(window, "height", twipsText(frame.height(), ty));
-    write(window, "WindowState", QStringLiteral("0"));
+    SettingsStore::SaveSettings(SettingsStore::ExeName(), Section, values);
 }
 
 } // namespace Save_Win_POS_SIZE

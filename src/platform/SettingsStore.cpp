@@ -1,34 +1,57 @@
 #include "SettingsStore.h"
 
+#include "SettingsText.h"
+#include "WholeFile.h"
+
 #include <QCoreApplication>
-#include <QSettings>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace SettingsStore {
 
-namespace {
-
-QString path(const QString& section, const QString& key) { return section + u'/' + key; }
-
-} // namespace
+QString FilePath(const QString& appName)
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Tintwell/") + appName + QStringLiteral(".ini");
+}
 
 QString GetSetting(const QString& appName, const QString& section, const QString& key,
                    const QString& defaultValue)
 {
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, AppName(), appName);
-    const QVariant value = settings.value(path(section, key));
-    // A hand-edited file can hold a list ("a, b") where we expect one text; read it back joined.
-    if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(u", ");
-    return value.isValid() ? value.toString() : defaultValue;
+    const auto text = WholeFile::Read(FilePath(appName));
+    return text ? SettingsText::value(*text, section, key).value_or(defaultValue) : defaultValue;
 }
 
-void SaveSetting(const QString& appName, const QString& section, const QString& key,
+bool SaveSetting(const QString& appName, const QString& section, const QString& key,
                  const QString& value)
 {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, AppName(), appName);
-    settings.setValue(path(section, key), value);
+    return SaveSettings(appName, section, {{key, value}});
 }
 
-QString ExeName() { return QCoreApplication::applicationName(); }
+bool SaveSettings(const QString& appName, const QString& section,
+                  const QList<std::pair<QString, QString>>& values)
+{
+    const QString file = FilePath(appName);
+    QByteArray text;
+    if (QFileInfo::exists(file) || QFileInfo(file).isSymLink()) {
+        // A file that is there but cannot be read must not be replaced by one holding only this.
+        const auto old = WholeFile::Read(file);
+        if (!old) return false;
+        text = *old;
+    }
+    QList<std::pair<QString, QString>> changed;
+    for (const auto& entry : values)
+        if (SettingsText::value(text, section, entry.first) != entry.second) changed << entry;
+    if (changed.isEmpty()) return true;
+    QDir().mkpath(QFileInfo(file).path());
+    return WholeFile::Write(file, SettingsText::withValues(text, section, changed));
+}
+
+QString ExeName()
+{
+    return QCoreApplication::applicationName();
+}
 
 int ToInt(const QString& text, int fallback)
 {

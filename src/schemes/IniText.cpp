@@ -1,17 +1,21 @@
 #include "IniText.h"
 
+#include "TextEncoding.h"
+#include "TextLines.h"
+
 #include <QSet>
-#include <QStringDecoder>
-#include <utility>
 
 namespace IniText {
 
 namespace {
 
+using TextEncoding::Encoding;
+using TextLines::Line;
+
 // The blanks the private-profile readers have always ignored round names and values.
 bool isBlank(char c)
 {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
 }
 
 QByteArrayView trimmed(QByteArrayView bytes)
@@ -23,38 +27,23 @@ QByteArrayView trimmed(QByteArrayView bytes)
     return bytes;
 }
 
-bool breaksLine(QByteArrayView bytes)
+bool breaksLine(QStringView text)
 {
-    return bytes.contains('\n') || bytes.contains('\r') || bytes.contains('\0');
+    return text.contains(u'\n') || text.contains(u'\r') || text.contains(QChar(0));
 }
 
-// Text in the system's 8-bit encoding, every byte accounted for: a byte-order mark stays a
-// character (the plain decoder drops one at the start, and a name beginning with it would no
-// longer match itself), and a character cut short at the end becomes a replacement character
-// instead of vanishing.
-QString decoded(QByteArrayView bytes)
+// A name as it is matched: without the blanks round it, each character case-folded on its own.
+QString folded(QStringView name)
 {
-    QStringDecoder decoder(QStringConverter::System, QStringConverter::Flag::ConvertInitialBom |
-                                                         QStringConverter::Flag::Stateless);
-    return decoder.decode(bytes);
-}
-
-// Names compare by their upper-case forms, the same test SectionExists has always made.
-QString folded(QByteArrayView name)
-{
-    return decoded(name).toUpper();
-}
-
-QString folded(const QString& name)
-{
-    return folded(trimmed(name.toLocal8Bit()));
-}
-
-// The line end new lines get: the file's own (from its first line), CR LF for a new file.
-QByteArray lineEnd(const QByteArray& text)
-{
-    const qsizetype lf = text.indexOf('\n');
-    return lf == -1 || (lf > 0 && text[lf - 1] == '\r') ? "\r\n" : "\n";
+    const auto blank = [](QChar c) { return c.unicode() < 0x80 && isBlank(char(c.unicode())); };
+    while (!name.isEmpty() && blank(name.front()))
+        name = name.sliced(1);
+    while (!name.isEmpty() && blank(name.back()))
+        name.chop(1);
+    QString out(name.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < name.size(); ++i)
+        out[i] = name[i].toCaseFolded();
+    return out;
 }
 
 enum class Kind { Other, Header, Key };
@@ -82,39 +71,26 @@ Parsed parse(QByteArrayView line)
     return {Kind::Key, key, trimmed(line.sliced(equals + 1)), equals + 1};
 }
 
-struct Line {
-    qsizetype start;
-    qsizetype length; // without the line end
-    qsizetype end;    // past the line end
-};
-
 struct Section {
-    QByteArrayView name;
+    QString name;
+    QString match;    // folded
     qsizetype header; // line index
     qsizetype end;    // index of the line after its last
 };
 
-// A text cut into lines (LF or CR LF; a lone CR is part of its line) and sections. A leading
-// UTF-8 byte-order mark belongs to no line, so the first header is still seen as one.
+// A text cut into lines and sections, parsed once. A leading UTF-8 byte-order mark belongs to no
+// line, so the first header is still seen as one.
 struct Document {
-    explicit Document(const QByteArray& bytes) : text(bytes)
+    explicit Document(const QByteArray& bytes)
+        : text(bytes), encoding(TextEncoding::detect(bytes)),
+          lines(TextLines::split(bytes, bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0))
     {
-        qsizetype at = text.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-        while (at < text.size()) {
-            const qsizetype lf = text.indexOf('\n', at);
-            if (lf == -1) {
-                lines.append({at, text.size() - at, text.size()});
-                break;
-            }
-            const bool cr = lf > at && text[lf - 1] == '\r';
-            lines.append({at, lf - at - (cr ? 1 : 0), lf + 1});
-            at = lf + 1;
-        }
         for (qsizetype i = 0; i < lines.size(); ++i) {
             const Parsed parsed = parse(line(i));
             if (parsed.kind != Kind::Header) continue;
             if (!sections.isEmpty()) sections.last().end = i;
-            sections.append({parsed.name, i, lines.size()});
+            const QString name = decoded(parsed.name);
+            sections.append({name, folded(name), i, lines.size()});
         }
     }
 
@@ -122,6 +98,7 @@ struct Document {
     {
         return QByteArrayView(text).sliced(lines[i].start, lines[i].length);
     }
+    QString decoded(QByteArrayView bytes) const { return TextEncoding::decode(bytes, encoding); }
 
     // Every section of that name, in file order.
     QList<Section> named(const QString& section) const
@@ -129,55 +106,114 @@ struct Document {
         const QString wanted = folded(section);
         QList<Section> found;
         for (const Section& s : sections)
-            if (folded(s.name) == wanted) found.append(s);
+            if (s.match == wanted) found.append(s);
         return found;
     }
 
     // The line index and parse of the section's first key of that name.
     std::optional<std::pair<qsizetype, Parsed>> key(const Section& section,
-                                                    const QString& key) const
+                                                    const QString& wanted) const
     {
-        const QString wanted = folded(key);
         for (qsizetype i = section.header + 1; i < section.end; ++i) {
             const Parsed parsed = parse(line(i));
-            if (parsed.kind == Kind::Key && folded(parsed.name) == wanted)
+            if (parsed.kind == Kind::Key && folded(decoded(parsed.name)) == wanted)
                 return std::pair(i, parsed);
         }
         return std::nullopt;
     }
 
+    // The text of a value as read back: without a pair of surrounding quotes, cut to
+    // MaxValueBytes without splitting a character.
+    QString valueOf(QByteArrayView v) const
+    {
+        if (v.size() > 1 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+            v = v.sliced(1, v.size() - 2);
+        return limited(v, encoding);
+    }
+
+    static QString limited(QByteArrayView bytes, Encoding encoding)
+    {
+        if (bytes.size() > MaxValueBytes) {
+            qsizetype cut = MaxValueBytes;
+            // Back off over at most three continuation bytes to the start of the character the
+            // cut falls in; a longer run is not UTF-8 and is cut where it stands.
+            for (int k = 0;
+                 encoding == Encoding::Utf8 && k < 3 && (uchar(bytes[cut]) & 0xC0) == 0x80; ++k)
+                --cut;
+            bytes = bytes.first(cut);
+        }
+        return TextEncoding::decode(bytes, encoding);
+    }
+
     const QByteArray& text;
+    Encoding encoding;
     QList<Line> lines;
     QList<Section> sections;
 };
 
-QString limited(QByteArrayView bytes)
+// The text ready to take new bytes in its own encoding: a Windows-1252 text that cannot hold one
+// of the strings becomes UTF-8 whole, once; its text stays, its bytes change.
+QByteArray readyFor(const QByteArray& text, std::initializer_list<QStringView> strings,
+                    Encoding& encoding)
 {
-    if (bytes.size() > MaxValueBytes) {
-        qsizetype cut = MaxValueBytes;
-        // Back off over at most three continuation bytes to the start of the character the cut
-        // falls in; a longer run is not UTF-8 and is cut where it stands.
-        for (int k = 0; k < 3 && (uchar(bytes[cut]) & 0xC0) == 0x80; ++k)
-            --cut;
-        bytes = bytes.first(cut);
-    }
-    return decoded(bytes);
+    encoding = TextEncoding::detect(text);
+    if (encoding == Encoding::Utf8) return text;
+    for (const QStringView s : strings)
+        if (!TextEncoding::encode(s, encoding)) {
+            encoding = Encoding::Utf8;
+            return TextEncoding::decode(text, Encoding::Windows1252).toUtf8();
+        }
+    return text;
+}
+
+// A default value as read back: without trailing blanks, cut as a value is.
+QString defaultText(const QString& defaultValue)
+{
+    QByteArray fallback = defaultValue.toUtf8();
+    while (!fallback.isEmpty() && isBlank(fallback.back()))
+        fallback.chop(1);
+    return Document::limited(fallback, Encoding::Utf8);
+}
+
+QByteArray encoded(QStringView text, Encoding encoding)
+{
+    return TextEncoding::encode(text, encoding).value_or(text.toUtf8());
 }
 
 } // namespace
+
+QString matchKey(QStringView name)
+{
+    return folded(name);
+}
 
 QStringList sectionNames(const QByteArray& text)
 {
     QStringList names;
     QSet<QString> seen;
     for (const Section& s : Document(text).sections) {
-        const QString name = decoded(s.name);
-        const QString key = name.toUpper();
-        if (seen.contains(key)) continue;
-        seen.insert(key);
-        names.append(name);
+        if (seen.contains(s.match)) continue;
+        seen.insert(s.match);
+        names.append(s.name);
     }
     return names;
+}
+
+QList<std::pair<QString, QString>> sectionValues(const QByteArray& text, const QString& key,
+                                                 const QString& defaultValue)
+{
+    const Document doc(text);
+    const QString wanted = folded(key);
+    const QString fallback = defaultText(defaultValue);
+    QList<std::pair<QString, QString>> values;
+    QSet<QString> seen;
+    for (const Section& s : doc.sections) {
+        if (seen.contains(s.match)) continue;
+        seen.insert(s.match);
+        const auto hit = doc.key(s, wanted);
+        values.append({s.name, hit ? doc.valueOf(hit->second.value) : fallback});
+    }
+    return values;
 }
 
 bool hasSection(const QByteArray& text, const QString& section)
@@ -190,52 +226,45 @@ QString value(const QByteArray& text, const QString& section, const QString& key
 {
     const Document doc(text);
     const QList<Section> found = doc.named(section);
-    if (!found.isEmpty()) {
-        if (const auto hit = doc.key(found.first(), key)) {
-            QByteArrayView v = hit->second.value;
-            if (v.size() > 1 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
-                v = v.sliced(1, v.size() - 2);
-            return limited(v);
-        }
-    }
-    QByteArray fallback = defaultValue.toLocal8Bit();
-    while (!fallback.isEmpty() && isBlank(fallback.back()))
-        fallback.chop(1);
-    return limited(fallback);
+    if (!found.isEmpty())
+        if (const auto hit = doc.key(found.first(), folded(key)))
+            return doc.valueOf(hit->second.value);
+    return defaultText(defaultValue);
 }
 
-std::optional<QByteArray> withValue(const QByteArray& text, const QString& section,
+std::optional<QByteArray> withValue(const QByteArray& original, const QString& section,
                                     const QString& key, const QString& value)
 {
-    const QByteArray sectionBytes = trimmed(section.toLocal8Bit()).toByteArray();
-    const QByteArray keyBytes = trimmed(key.toLocal8Bit()).toByteArray();
-    const QByteArray valueBytes = value.toLocal8Bit();
-    const QByteArray header = '[' + sectionBytes + ']';
-    const QByteArray entry = keyBytes + '=' + valueBytes;
-    if (breaksLine(header) || breaksLine(entry)) return std::nullopt;
+    if (breaksLine(section) || breaksLine(key) || breaksLine(value)) return std::nullopt;
+    const QString sectionName = section.trimmed();
+    const QString keyName = key.trimmed();
+    Encoding encoding = Encoding::Utf8;
+    const QByteArray text = readyFor(original, {sectionName, keyName, value}, encoding);
+    const QByteArray keyBytes = encoded(keyName, encoding);
+    const QByteArray header = '[' + encoded(sectionName, encoding) + ']';
+    const QByteArray entry = keyBytes + '=' + encoded(value, encoding);
     const Parsed readBack = parse(entry);
     if (readBack.kind != Kind::Key || readBack.name != keyBytes) return std::nullopt;
 
     const Document doc(text);
-    const QByteArray eol = lineEnd(text);
+    const QByteArray eol = TextLines::endOfLine(text, "\r\n").toByteArray();
     QByteArray out = text;
     const QList<Section> found = doc.named(section);
     if (found.isEmpty()) {
         // A last line without its line end would otherwise run into the new header.
-        if (!doc.lines.isEmpty() && !text.endsWith('\n')) out += eol;
+        if (!doc.lines.isEmpty() && !doc.lines.last().ended()) out += eol;
         return out + header + eol + entry + eol;
     }
-    if (const auto hit = doc.key(found.first(), key)) {
+    if (const auto hit = doc.key(found.first(), folded(key))) {
         const Line& line = doc.lines[hit->first];
         return out.replace(line.start + hit->second.valueAt, line.length - hit->second.valueAt,
-                           valueBytes);
+                           encoded(value, encoding));
     }
     qsizetype after = found.first().header;
     for (qsizetype i = after + 1; i < found.first().end; ++i)
         if (parse(doc.line(i)).kind == Kind::Key) after = i;
     const Line& line = doc.lines[after];
-    const bool ended = line.end > line.start + line.length;
-    return out.insert(line.end, (ended ? QByteArray() : eol) + entry + eol);
+    return out.insert(line.end, (line.ended() ? QByteArray() : eol) + entry + eol);
 }
 
 QByteArray withoutSection(const QByteArray& text, const QString& section)
@@ -251,15 +280,16 @@ QByteArray withoutSection(const QByteArray& text, const QString& section)
     return out.append(QByteArrayView(text).sliced(kept));
 }
 
-std::optional<QByteArray> renamed(const QByteArray& text, const QString& oldSection,
+std::optional<QByteArray> renamed(const QByteArray& original, const QString& oldSection,
                                   const QString& newSection)
 {
-    const QByteArray newHeader = '[' + newSection.toLocal8Bit() + ']';
-    if (breaksLine(newHeader)) return std::nullopt;
-    const QByteArray oldHeader = '[' + oldSection.toLocal8Bit() + ']';
+    if (breaksLine(newSection)) return std::nullopt;
+    Encoding encoding = Encoding::Utf8;
+    const QByteArray text = readyFor(original, {newSection}, encoding);
     const Document doc(text);
+    const QString oldHeader = u'[' + oldSection + u']';
     qsizetype at = 0;
-    while (at < doc.lines.size() && doc.line(at) != oldHeader)
+    while (at < doc.lines.size() && doc.decoded(doc.line(at)) != oldHeader)
         ++at;
     // A header on the last line has nothing under it, and renaming it has never been done.
     if (at + 1 >= doc.lines.size()) return std::nullopt;
@@ -271,9 +301,9 @@ std::optional<QByteArray> renamed(const QByteArray& text, const QString& oldSect
     QByteArray out = text.first(doc.lines[0].start);
     out +=
         QByteArrayView(text).sliced(doc.lines[first].start, header.start - doc.lines[first].start);
-    out += newHeader;
+    out += '[' + encoded(newSection, encoding) + ']';
     out += QByteArrayView(text).sliced(header.start + header.length);
-    if (!text.endsWith('\n')) out += lineEnd(text);
+    if (!doc.lines.last().ended()) out.append(TextLines::endOfLine(text, "\r\n"));
     return out;
 }
 

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
+#include <QValidator>
 
 RenameDialog::RenameDialog(frmCustomColour& owner, const QString& objectName,
                            const QString& caption)
@@ -24,9 +25,30 @@ RenameDialog::RenameDialog(frmCustomColour& owner, const QString& objectName,
     TopBand::joinOnLoad(this);
 }
 
+namespace {
+
+// Keeps only the characters a name may hold, typed or pasted alike; editing keys are no
+// characters and always work.
+class NameCharacters final : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override
+    {
+        for (qsizetype i = input.size() - 1; i >= 0; --i) {
+            if (INI::IsValidName(input.at(i))) continue;
+            input.remove(i, 1);
+            if (i < pos) --pos;
+        }
+        return Acceptable;
+    }
+};
+
+} // namespace
+
 void RenameDialog::watchNewName(QLineEdit* box)
 {
     newName_ = box;
+    box->setValidator(new NameCharacters(box));
     box->installEventFilter(this);
     connect(Timer1, &QTimer::timeout, box, [box] { box->setFocus(); });
 }
@@ -42,15 +64,10 @@ bool RenameDialog::eventFilter(QObject* watched, QEvent* event)
     if (watched != newName_ || event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        cmdRename_Click();
-        return true;
-    }
-    // Esc belongs to the dialog, which closes on it; Tab moves between the boxes.
-    if (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Escape ||
-        key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
-        return false;
-    return !key->text().isEmpty() && !INI::IsValidName(key->text());
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+        return QDialog::eventFilter(watched, event);
+    cmdRename_Click();
+    return true;
 }
 
 void RenameDialog::done(int result)

@@ -8,7 +8,7 @@ class frmCustomColour;
 
 // What the two rename dialogs share: they open modal over the schemes window, 500 twips right of
 // and below it, hand the keyboard to the new-name box once shown, take only name characters
-// there (Enter renames), and keep the top-band convention as they open and close.
+// there, typed or pasted (Enter renames), and keep the top-band convention as they open and close.
 class RenameDialog : public QDialog {
     Q_OBJECT
 
@@ -19,7 +19,7 @@ public:
 protected:
     RenameDialog(frmCustomColour& owner, const QString& objectName, const QString& caption);
 
-    // Makes box the new-name box: filtered keys, the focus of Timer1.
+    // Makes box the new-name box: filtered characters, Enter, the focus of Timer1.
     void watchNewName(QLineEdit* box);
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -4,6 +4,8 @@
 #include "IniText.h"
 #include "Numbers.h"
 #include "ProgramFolder.h"
+#include "TextEncoding.h"
+#include "TextLines.h"
 #include "WholeFile.h"
 
 #include <QDir>
@@ -11,7 +13,6 @@
 #include <QFileInfo>
 #include <QSet>
 #include <algorithm>
-#include <filesystem>
 #include <limits>
 
 namespace SchemeStore {
@@ -33,20 +34,18 @@ Loaded convert(const QByteArray& bytes, QByteArray& ini)
 {
     Loaded result;
     QSet<QString> names;
-    QList<QByteArray> lines = bytes.split('\n');
-    // The line end of the last line starts no further line.
-    if (lines.last().isEmpty()) lines.removeLast();
-    for (QByteArray& raw : lines) {
-        if (raw.endsWith('\r')) raw.chop(1);
+    const auto encoding = TextEncoding::detect(bytes);
+    for (const TextLines::Line& at : TextLines::split(bytes)) {
+        const QByteArrayView raw = QByteArrayView(bytes).sliced(at.start, at.length);
         // A blank line carries no colour; an emptied scheme may keep a few.
         if (raw.trimmed().isEmpty()) continue;
-        const auto line = oldFormatLine(QString::fromLocal8Bit(raw));
+        const auto line = oldFormatLine(TextEncoding::decode(raw, encoding));
         if (!line) {
             result.ok = false;
             return result;
         }
         const QString value = QString::number(line->colour);
-        const bool repeated = names.contains(line->name.toUpper());
+        const bool repeated = names.contains(IniText::matchKey(line->name));
         const auto written = IniText::withValue(repeated ? ini : QByteArray(), line->name,
                                                 QStringLiteral("1"), value);
         // A name that cannot stand as a section header would be lost in the new file.
@@ -55,39 +54,22 @@ Loaded convert(const QByteArray& bytes, QByteArray& ini)
             return result;
         }
         ini = repeated ? *written : ini + *written;
-        names.insert(line->name.toUpper());
+        names.insert(IniText::matchKey(line->name));
         result.colours << *line;
     }
     return result;
 }
 
-} // namespace
-
-QString schemeFile(const QString& scheme)
+QList<std::pair<QString, QString>> colourValues(const QByteArray& text)
 {
-    return ProgramFolder::file(scheme + QStringLiteral(".col"));
+    return IniText::sectionValues(text, QStringLiteral("1"), QStringLiteral("-1"));
 }
 
-QString workFile()
-{
-    return ProgramFolder::file(QStringLiteral("schemeTemp$$$.col"));
-}
-
-QStringList schemeNames(const QString& folder)
-{
-    QStringList names;
-    for (const QString& file : QDir(folder).entryList(QDir::Files, QDir::Name)) {
-        if (file.endsWith(QStringLiteral("col")) && file.size() != 3) names << file.chopped(4);
-    }
-    return names;
-}
-
-Loaded readIni(const QString& file)
+Loaded fromIni(const QList<std::pair<QString, QString>>& values)
 {
     Loaded result;
-    for (const QString& section : INI::GetSectionNames(file)) {
-        const auto value = Numbers::NumericValue(
-            INI::GetKeyVal(file, section, QStringLiteral("1"), QStringLiteral("-1")));
+    for (const auto& [section, stored] : values) {
+        const auto value = Numbers::NumericValue(stored);
         if (!value || *value < std::numeric_limits<int>::min() ||
             *value > std::numeric_limits<int>::max()) {
             result.ok = false;
@@ -96,6 +78,43 @@ Loaded readIni(const QString& file)
         result.colours << NamedColour{section.trimmed(), Numbers::RoundHalfEven(*value)};
     }
     return result;
+}
+
+} // namespace
+
+bool IsFileName(const QString& scheme)
+{
+    return !scheme.isEmpty() && !scheme.startsWith(u'.') && !scheme.contains(u'/') &&
+           std::none_of(scheme.cbegin(), scheme.cend(),
+                        [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
+QString schemeFile(const QString& scheme)
+{
+    return ProgramFolder::readFile(scheme + QStringLiteral(".col"));
+}
+
+std::optional<QString> schemeFileToChange(const QString& scheme)
+{
+    return ProgramFolder::fileToChange(scheme + QStringLiteral(".col"));
+}
+
+QStringList schemeNames()
+{
+    QStringList names;
+    for (const QString& folder : ProgramFolder::readFolders())
+        for (const QString& file : QDir(folder).entryList(QDir::Files))
+            if (file.endsWith(QStringLiteral("col")) && file.size() != 3) names << file.chopped(4);
+    names.sort();
+    names.removeDuplicates();
+    return names;
+}
+
+Loaded readIni(const QString& file)
+{
+    if (!QFileInfo::exists(file)) return {};
+    const auto bytes = WholeFile::Read(file);
+    return bytes ? fromIni(colourValues(*bytes)) : Loaded{{}, false};
 }
 
 std::optional<NamedColour> oldFormatLine(const QString& line)
@@ -111,24 +130,17 @@ std::optional<NamedColour> oldFormatLine(const QString& line)
 
 Loaded load(const QString& file)
 {
-    if (!INI::GetSectionNames(file).isEmpty()) return readIni(file);
-
+    // A file bigger than any scheme (WholeFile::MaxBytes) reads as unreadable.
     const auto bytes = WholeFile::Read(file);
     if (!bytes) return {{}, false};
+    if (const auto values = colourValues(*bytes); !values.isEmpty()) return fromIni(values);
     QByteArray ini;
     const Loaded result = convert(*bytes, ini);
     if (!result.ok || result.colours.isEmpty()) return result;
-    // The whole new text is written at once, so nothing a conversion cut short left in the work
-    // file can join this one; and the work file never outlives the conversion.
-    const QString work = workFile();
-    if (WholeFile::Write(work, ini)) {
-        // One step that replaces the old file: were it deleted first, a failed rename would
-        // leave the scheme only in the work file.
-        std::error_code failed;
-        std::filesystem::rename(QFile::encodeName(work).toStdString(),
-                                QFile::encodeName(file).toStdString(), failed);
-    }
-    QFile::remove(work);
+    // The whole new text replaces the old in one step; a symlink the user made is written through
+    // and its target keeps its permissions.
+    if (const auto target = ProgramFolder::fileToChange(QFileInfo(file).fileName()))
+        WholeFile::Write(*target, ini);
     return result;
 }
 

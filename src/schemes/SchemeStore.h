@@ -5,8 +5,9 @@
 #include <QStringList>
 #include <optional>
 
-// The colour schemes on disk: one file per scheme in the program's folder, named after the scheme
-// with the ending ".col", holding one section per colour whose key "1" is the ColourValue.
+// The colour schemes on disk: one file per scheme in the program's folder (or the per-user
+// folder that stands in for a read-only one), named after the scheme with the ending ".col",
+// holding one section per colour whose key "1" is the ColourValue.
 namespace SchemeStore {
 
 struct NamedColour {
@@ -20,14 +21,20 @@ struct Loaded {
     bool ok = true;
 };
 
+// Whether a scheme name can stand as a file name in the scheme folder and nowhere else: no "/",
+// no leading "." (so no ".." either), no control characters. The empty name is not one.
+bool IsFileName(const QString& scheme);
+
+// The file a scheme is read from.
 QString schemeFile(const QString& scheme);
+// The file a change to a scheme goes to; nothing when a read-only program folder's file could
+// not be copied to the per-user folder.
+std::optional<QString> schemeFileToChange(const QString& scheme);
 
-// Where a conversion builds the new text before it takes the old file's place.
-QString workFile();
-
-// The schemes of the folder: its plain files whose names end in "col" (letter case counts), each
-// without its last four characters, in name order. "col" alone names no scheme.
-QStringList schemeNames(const QString& folder);
+// The schemes: the plain files of the scheme folders whose names end in "col" (letter case
+// counts), each without its last four characters, in name order and once each. "col" alone names
+// no scheme.
+QStringList schemeNames();
 
 // The colours of a file in the INI form. A section without key "1" reads as -1; a value that is
 // no whole number ends the load as failed.
@@ -38,8 +45,8 @@ Loaded readIni(const QString& file);
 std::optional<NamedColour> oldFormatLine(const QString& line);
 
 // Loads a scheme: the INI form when the file has a section, otherwise the old form, which is
-// then rewritten in the INI form under the same name. The file is replaced only when every line
-// was read; a failed conversion leaves it as it was and no work file behind.
+// then rewritten in the INI form under the same name, in one replace of the whole file. The file
+// is replaced only when every line was read; a failed conversion leaves it as it was.
 Loaded load(const QString& file);
 
 } // namespace SchemeStore

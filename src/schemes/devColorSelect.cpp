@@ -2,21 +2,21 @@
 
 #include "ColourBox.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QtMath>
+#include <algorithm>
 
 namespace {
 
 constexpr int LineHeight = 15;
-// The host's view shows about thirteen lines: from line 13 on, Down takes the view along.
-constexpr int LastLineBeforeFollowing = 12;
 
 } // namespace
 
-// The tall drawing surface. It shows the picture the lines were copied onto and hands its mouse
-// and key input to the control, which keeps all the state.
+// The tall drawing surface. It draws the lines in view from the control's state and hands its
+// mouse, wheel and key input to the control, which keeps all the state.
 class devColorSelect::Surface : public QWidget {
 public:
     Surface(devColorSelect* owner, QWidget* parent) : QWidget(parent), Owner(owner)
@@ -26,26 +26,16 @@ public:
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
-    // Called only when a line is about to be drawn, so adding many lines one by one does not
-    // copy the picture each time. Lines already drawn are kept.
-    void fit(QSize size)
-    {
-        if (Picture.size() == size) return;
-        QImage fitted(size, QImage::Format_RGB32);
-        fitted.fill(Qt::white);
-        if (!fitted.isNull() && !Picture.isNull()) QPainter(&fitted).drawImage(0, 0, Picture);
-        Picture = fitted;
-    }
-
-    QImage Picture;
-
 protected:
     void paintEvent(QPaintEvent* event) override
     {
         QPainter painter(this);
-        // Lines the host has added but not painted yet stay blank.
         painter.fillRect(event->rect(), Qt::white);
-        painter.drawImage(0, 0, Picture);
+        // Only the lines the exposed part of the surface crosses; the view shows a few of them.
+        const int first = std::max(0, event->rect().top() / LineHeight);
+        const int last = std::min(Owner->ListCount(), event->rect().bottom() / LineHeight + 1);
+        for (int index = first; index < last; ++index)
+            Owner->drawLine(painter, index);
     }
     void mousePressEvent(QMouseEvent* event) override
     {
@@ -58,6 +48,8 @@ protected:
     // Qt sends this in place of the second press, so a double click selects nothing new.
     void mouseDoubleClickEvent(QMouseEvent*) override { Owner->PicItemDC_DblClick(); }
     void keyPressEvent(QKeyEvent* event) override { Owner->PicItemDC_KeyDown(event); }
+    // The wheel scrolls the list anywhere over it, as far a notch as over the scroll bar.
+    void wheelEvent(QWheelEvent* event) override { QApplication::sendEvent(Owner->vBar, event); }
 
 private:
     devColorSelect* Owner;
@@ -89,8 +81,6 @@ void devColorSelect::arrange()
 {
     const QRect inner = contentsRect();
     PicList->setGeometry(inner);
-    if (PicBuffer.width() != inner.width())
-        PicBuffer = QImage(inner.width(), LineHeight, QImage::Format_RGB32);
 
     const int barWidth = vBar->sizeHint().width();
     vBar->setGeometry(inner.x() + inner.width() - barWidth, inner.y(), barWidth, inner.height());
@@ -115,32 +105,30 @@ bool devColorSelect::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void devColorSelect::paintLine(int index, bool selected)
+void devColorSelect::drawLine(QPainter& painter, int index) const
 {
-    // The selected index may be left over from a longer list, and a control with no width has
-    // nothing to draw into.
-    if (index < 0 || index >= ListCount() || PicBuffer.isNull()) return;
-    PicBuffer.fill(selected ? palette().color(QPalette::Highlight) : QColor(Qt::white));
-    {
-        QPainter line(&PicBuffer);
-        line.fillRect(QRect(QPoint(1, 1), QPoint(10, 11)), Qt::black);
-        line.fillRect(QRect(QPoint(2, 2), QPoint(9, 10)), toQColor(Colours[index], palette()));
-        line.setPen(selected ? Qt::white : Qt::black);
-        line.setFont(font());
-        line.drawText(PicBuffer.rect().adjusted(15, 1, 0, 0),
-                      Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Captions[index]);
-    }
-    PicItemDC->fit(QSize(PicBuffer.width(), LineHeight * ListCount()));
-    QPainter surface(&PicItemDC->Picture);
-    surface.setCompositionMode(QPainter::CompositionMode_Source);
-    surface.drawImage(0, LineHeight * index, PicBuffer);
+    const bool selected = index == listIndex_;
+    const QRect line(0, LineHeight * index, PicItemDC->width(), LineHeight);
+    painter.fillRect(line, selected ? palette().color(QPalette::Highlight) : QColor(Qt::white));
+    painter.fillRect(QRect(line.topLeft() + QPoint(1, 1), QSize(10, 11)), Qt::black);
+    painter.fillRect(QRect(line.topLeft() + QPoint(2, 2), QSize(8, 9)),
+                     toQColor(Colours[index], palette()));
+    painter.setPen(selected ? Qt::white : Qt::black);
+    painter.setFont(font());
+    painter.drawText(line.adjusted(15, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                     Captions[index]);
+}
+
+void devColorSelect::paintLine(int index)
+{
+    // The selected index may be left over from a longer list.
+    if (index < 0 || index >= ListCount()) return;
     PicItemDC->update(0, LineHeight * index, PicItemDC->width(), LineHeight);
 }
 
 void devColorSelect::PaintListItems()
 {
-    for (int index = 0; index < ListCount(); ++index)
-        paintLine(index, false);
+    PicItemDC->update();
 }
 
 void devColorSelect::AddItem(const QString& caption, int colour)
@@ -154,8 +142,8 @@ void devColorSelect::Clear()
 {
     Captions.clear();
     Colours.clear();
-    PicItemDC->Picture = QImage();
     arrange();
+    PicItemDC->update();
 }
 
 void devColorSelect::SetControlFocus(bool)
@@ -165,9 +153,10 @@ void devColorSelect::SetControlFocus(bool)
 
 void devColorSelect::pressLine(int button, int index)
 {
-    paintLine(listIndex_, false);
+    const int old = listIndex_;
     listIndex_ = index;
-    paintLine(index, true);
+    paintLine(old);
+    paintLine(index);
     emit DevColorSelectorMouseDown(button, index, ItemCaption(index), ColorKeyValue(index));
     hasFocus_ = true;
 }
@@ -232,38 +221,43 @@ void devColorSelect::keepInList(int& line)
 void devColorSelect::moveDown()
 {
     if (Captions.isEmpty() || listIndex_ == ListCount() - 1) return;
-    paintLine(listIndex_, false);
     int line = currentY_ / LineHeight + 1;
     currentY_ += LineHeight;
     keepInList(line);
-    // setValue stops at the maximum.
-    if (line > LastLineBeforeFollowing) vBar->setValue(vBar->value() + LineHeight);
     arrowMoveTo(line);
 }
 
 void devColorSelect::moveUp()
 {
     if (Captions.isEmpty() || listIndex_ == 0) return;
-    paintLine(listIndex_, false);
     int line = currentY_ / LineHeight - 1;
     currentY_ -= LineHeight;
     keepInList(line);
     if (line < 0) {
         line = 0;
         currentY_ = 0;
-    } else if (vBar->value() - LineHeight < 0) {
-        vBar->setValue(0);
-    } else if ((line < LastLineBeforeFollowing && line < topIndex_) ||
-               (line >= LastLineBeforeFollowing && line == topIndex_)) {
-        vBar->setValue(vBar->value() - LineHeight);
     }
     arrowMoveTo(line);
 }
 
+// Scrolls just enough for the line to be seen whole, whatever the view's height.
+void devColorSelect::keepInView(int index)
+{
+    const int top = LineHeight * index;
+    const int view = PicList->height();
+    if (top < vBar->value())
+        vBar->setValue(top);
+    else if (top + LineHeight > vBar->value() + view)
+        vBar->setValue(top + LineHeight - view);
+}
+
 void devColorSelect::arrowMoveTo(int index)
 {
+    const int old = listIndex_;
     listIndex_ = index;
-    paintLine(index, true);
+    paintLine(old);
+    paintLine(index);
+    keepInView(index);
     emit DevColorSelectorMouseDown(0, index, ItemCaption(index), ColorKeyValue(index));
     emit DevColorSelectorMouseUp(0, index, ItemCaption(index), ColorKeyValue(index));
 }

@@ -1,18 +1,17 @@
 #pragma once
 
-#include <QImage>
 #include <QList>
 #include <QStringList>
 #include <QWidget>
 
 class QKeyEvent;
+class QPainter;
 class QScrollBar;
 
 // A list of named colours, one 15-pixel line each: a small swatch followed by the name. Colours
-// are ColourValues (0x00BBGGRR). Each line is drawn into a one-line buffer and copied onto a tall
-// surface that slides inside the view under the control's own scroll bar, so a change of
-// selection redraws two lines and nothing else. Nothing is drawn until the host calls
-// PaintListItems.
+// are ColourValues (0x00BBGGRR). The lines stand on a tall surface that slides inside the view
+// under the control's own scroll bar; only the lines in view are ever drawn, at the screen's own
+// resolution, and a change of selection redraws two lines.
 class devColorSelect : public QWidget {
     Q_OBJECT
 
@@ -24,7 +23,7 @@ public:
     bool HasFocus() const { return hasFocus_; }
     void setHasFocus(bool value) { hasFocus_ = value; }
 
-    // Draws every line in the normal colours, the selected one included.
+    // Draws the lines again, once the host has added them.
     void PaintListItems();
     void AddItem(const QString& caption, int colour);
     // Selects a line as a press on it would; an index outside the list is ignored.
@@ -39,8 +38,6 @@ public:
     QString ItemCaption(int index) const { return Captions.value(index); }
     int GetColour() const { return ColorKeyValue(listIndex_); }
 
-    // The first line the host sees in the view; only the Up key uses it to decide on scrolling.
-    void SetIndex(int topIndex) { topIndex_ = topIndex; }
     // Gives the keyboard to the list whatever the value.
     void SetControlFocus(bool);
 
@@ -63,10 +60,12 @@ private:
     class Surface;
 
     void arrange();
-    void paintLine(int index, bool selected);
+    void paintLine(int index);
+    void drawLine(QPainter& painter, int index) const;
     void pressLine(int button, int index);
     void keepInList(int& line);
     void arrowMoveTo(int index);
+    void keepInView(int index);
     void moveDown();
     void moveUp();
 
@@ -82,10 +81,8 @@ private:
     // Where in the surface the last press landed; the arrow keys move from here, not from the
     // selected index, which SelectLineNumber can set without touching it.
     int currentY_ = 0;
-    int topIndex_ = 0;
 
     QWidget* PicList;
     Surface* PicItemDC;
-    QImage PicBuffer;
     QScrollBar* vBar;
 };

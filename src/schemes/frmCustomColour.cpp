@@ -2,6 +2,7 @@
 
 #include "ColourBox.h"
 #include "INI.h"
+#include "IniText.h"
 #include "MessageBoxes.h"
 #include "ProgramFolder.h"
 #include "Save_Win_POS_SIZE.h"
@@ -19,7 +20,6 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
 using SchemeLayout::button;
@@ -39,6 +39,8 @@ const QString ConfirmColourDelete =
 const QString SelectScheme = QStringLiteral("Please Select a Scheme Name to Continue.  ");
 const QString ConfirmSchemeDelete = QStringLiteral("Do you Really want to Delete  ");
 const QString LoadFailed = QStringLiteral("There was a error loading this Scheme  ");
+const QString Alphanumeric =
+    QStringLiteral("Please check to make sure you are only using Alphanumeric Characters  ");
 
 // How wide a colour name may be typed, in the window's font.
 constexpr int NameWidthTwips = 2100;
@@ -92,12 +94,6 @@ void frmCustomColour::buildControls()
     cmdRenameColour = place(button(Frame3, QStringLiteral("     Rename")), 3540, 1350, 1365, 300);
 
     cmdExit = place(button(this, QStringLiteral("Exit")), 3945, 3255, 1140, 330);
-
-    // Laid out as the colour list is, so its top line follows the same scrolling.
-    List1 = new QListWidget(this);
-    List1->setGeometry(devColorSelect1->geometry());
-    List1->setUniformItemSizes(true);
-    List1->hide();
 }
 
 void frmCustomColour::connectControls()
@@ -117,8 +113,8 @@ void frmCustomColour::connectControls()
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
 
     connect(devColorSelect1, &devColorSelect::DevColorSelectorMouseDown, this,
-            [this](int, int index, const QString& caption, int colour) {
-                devColorSelect1_MouseDown(index, caption, colour);
+            [this](int, int index, const QString&, int colour) {
+                devColorSelect1_MouseDown(index, colour);
             });
     connect(devColorSelect1, &devColorSelect::DevColorSelectorDblClick, this,
             [this](int colour) { Host.SetFormColours(colour); });
@@ -187,7 +183,7 @@ QString frmCustomColour::schemeFile() const
 void frmCustomColour::LoadCombo()
 {
     cboColourScheme->clear();
-    cboColourScheme->addItems(SchemeStore::schemeNames(ProgramFolder::path()));
+    cboColourScheme->addItems(SchemeStore::schemeNames());
     // No scheme is chosen until the user chooses one.
     cboColourScheme->setCurrentIndex(-1);
 }
@@ -200,7 +196,6 @@ void frmCustomColour::AddtoCombo(const QString& SchemeName)
 
 void frmCustomColour::clearLists()
 {
-    List1->clear();
     devColorSelect1->Clear();
 }
 
@@ -209,7 +204,6 @@ void frmCustomColour::listColours(const SchemeStore::Loaded& loaded)
     clearLists();
     for (const SchemeStore::NamedColour& entry : loaded.colours) {
         devColorSelect1->AddItem(entry.name, entry.colour);
-        List1->addItem(entry.name);
     }
     devColorSelect1->PaintListItems();
     devColorSelect1->setHasFocus(false);
@@ -234,35 +228,55 @@ void frmCustomColour::RelistColoursSchemeRename()
     loadIni();
 }
 
+bool frmCustomColour::schemeNameUsable()
+{
+    const QString scheme = cboColourScheme->currentText();
+    // A pasted name passes the keystroke filter; it must never name a file outside the folder.
+    if (scheme.isEmpty() || !SchemeStore::IsFileName(scheme)) {
+        MessageBoxes::instance().show(this, MessageBoxes::Icon::Warning, ErrorTitle,
+                                      scheme.isEmpty() ? SelectScheme : Alphanumeric,
+                                      MessageBoxes::Buttons::Ok);
+        return false;
+    }
+    return true;
+}
+
 void frmCustomColour::cboColourScheme_Click()
 {
     clearLists();
+    if (!schemeNameUsable()) return;
     listColours(SchemeStore::load(schemeFile()));
 }
 
 void frmCustomColour::cmdADDColour_Click()
 {
-    const QString name = txtEnterColName->text();
+    // Blanks round a name do not count when the file is read back.
+    const QString name = txtEnterColName->text().trimmed();
     auto& messages = MessageBoxes::instance();
     if (name.isEmpty()) {
         messages.show(this, MessageBoxes::Icon::Warning, ErrorTitle, EnterName,
                       MessageBoxes::Buttons::Ok);
         return;
     }
-    for (int i = 0; i < devColorSelect1->ListCount(); ++i) {
-        if (devColorSelect1->ItemCaption(i).left(name.size()).toUpper() == name.toUpper()) {
-            messages.show(this, MessageBoxes::Icon::Information, ErrorTitle, NameTaken,
-                          MessageBoxes::Buttons::Ok);
-            return;
-        }
+    if (!schemeNameUsable()) return;
+    // Taken: a name the list shows begins with it, or the file holds it already, whatever the
+    // list shows (a scheme typed in rather than chosen lists nothing).
+    const QString wanted = IniText::matchKey(name);
+    bool taken = INI::SectionExists(schemeFile(), name);
+    for (int i = 0; i < devColorSelect1->ListCount() && !taken; ++i)
+        taken = IniText::matchKey(devColorSelect1->ItemCaption(i)).startsWith(wanted);
+    if (taken) {
+        messages.show(this, MessageBoxes::Icon::Information, ErrorTitle, NameTaken,
+                      MessageBoxes::Buttons::Ok);
+        return;
     }
     const int colour = Host.currentColour();
     // A colour the file refused stays out of the list and its name in the box, so the list
     // never shows what is not stored.
-    if (!INI::AddToINI(schemeFile(), name, QStringLiteral("1"), QString::number(colour))) return;
+    const auto file = SchemeStore::schemeFileToChange(cboColourScheme->currentText());
+    if (!file || !INI::AddToINI(*file, name, QStringLiteral("1"), QString::number(colour))) return;
     devColorSelect1->AddItem(name, colour);
     devColorSelect1->PaintListItems();
-    List1->addItem(name);
     txtEnterColName->clear();
     AddtoCombo(cboColourScheme->currentText());
 }
@@ -279,7 +293,8 @@ void frmCustomColour::cmdDelColour_Click()
     if (messages.show(this, MessageBoxes::Icon::Warning, WarningTitle, ConfirmColourDelete,
                       MessageBoxes::Buttons::YesNo) != MessageBoxes::Answer::Yes)
         return;
-    INI::DeleteSection(schemeFile(), devColorSelect1->ItemCaption(devColorSelect1->ListIndex()));
+    if (const auto file = SchemeStore::schemeFileToChange(cboColourScheme->currentText()))
+        INI::DeleteSection(*file, devColorSelect1->ItemCaption(devColorSelect1->ListIndex()));
     loadIni();
 }
 
@@ -304,15 +319,13 @@ void frmCustomColour::cmdRenameColour_Click()
 void frmCustomColour::cmdDeleteScheme_Click()
 {
     auto& messages = MessageBoxes::instance();
-    if (cboColourScheme->currentText().isEmpty()) {
-        messages.show(this, MessageBoxes::Icon::Warning, ErrorTitle, SelectScheme,
-                      MessageBoxes::Buttons::Ok);
-        return;
-    }
+    if (!schemeNameUsable()) return;
     if (messages.show(this, MessageBoxes::Icon::Question, WarningTitle, ConfirmSchemeDelete,
                       MessageBoxes::Buttons::YesNo) != MessageBoxes::Answer::Yes)
         return;
-    QFile::remove(schemeFile());
+    // A read-only program folder's copy cannot go; only the user's own is removed.
+    QFile::remove(ProgramFolder::writeFolder() + u'/' + cboColourScheme->currentText() +
+                  QStringLiteral(".col"));
     cboColourScheme->setEditText(QString());
     clearLists();
     LoadCombo();
@@ -320,11 +333,7 @@ void frmCustomColour::cmdDeleteScheme_Click()
 
 void frmCustomColour::cmdRenameScheme_Click()
 {
-    if (cboColourScheme->currentText().isEmpty()) {
-        MessageBoxes::instance().show(this, MessageBoxes::Icon::Warning, ErrorTitle, SelectScheme,
-                                      MessageBoxes::Buttons::Ok);
-        return;
-    }
+    if (!schemeNameUsable()) return;
     frmRenameScheme dialog(*this);
     dialog.txtOldSchemeName->setText(cboColourScheme->currentText());
     dialog.exec();
@@ -349,14 +358,8 @@ void frmCustomColour::sendSelectedColour()
         Host.SetFormColours(devColorSelect1->GetColour());
 }
 
-void frmCustomColour::devColorSelect1_MouseDown(int index, const QString& caption, int colour)
+void frmCustomColour::devColorSelect1_MouseDown(int index, int colour)
 {
     CurrentLine = index;
     picSelect->setBackColor(colour);
-    const QList<QListWidgetItem*> found = List1->findItems(caption, Qt::MatchExactly);
-    if (found.isEmpty()) return;
-    List1->setCurrentItem(found.first());
-    List1->scrollToItem(found.first());
-    const QModelIndex top = List1->indexAt(QPoint(0, 0));
-    devColorSelect1->SetIndex(top.isValid() ? top.row() : 0);
 }

@@ -8,7 +8,6 @@ class ColourBox;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class SchemeHost;
 class devColorSelect;
@@ -49,8 +48,6 @@ public:
     QPushButton* cmdDelColour = nullptr;
     QPushButton* cmdRenameColour = nullptr;
     QPushButton* cmdExit = nullptr;
-    // Always the names of the colour list, in its order; it keeps the list's top line.
-    QListWidget* List1 = nullptr;
 
     // The line last pressed in the colour list.
     int CurrentLine = 0;
@@ -66,6 +63,8 @@ private:
     void Form_Load();
 
     QString schemeFile() const;
+    // Whether the combo names a scheme a file can hold; says why not when it does not.
+    bool schemeNameUsable();
     void clearLists();
     void listColours(const SchemeStore::Loaded& loaded);
     void loadIni();
@@ -78,7 +77,7 @@ private:
     void cmdRenameScheme_Click();
     void cmdSelectColour_Click();
     void sendSelectedColour();
-    void devColorSelect1_MouseDown(int index, const QString& caption, int colour);
+    void devColorSelect1_MouseDown(int index, int colour);
     bool txtEnterColName_KeyPress(const QKeyEvent* event) const;
 
     SchemeHost& Host;

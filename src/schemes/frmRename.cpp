@@ -49,7 +49,8 @@ void frmRename::cmdRename_Click()
         return;
     }
     // A refused rename has shown its own message; the list is reread either way.
-    INI::RenameSection(SchemeStore::schemeFile(txtSchemename->text()), txtOldName->text(), newName);
+    if (const auto file = SchemeStore::schemeFileToChange(txtSchemename->text()))
+        INI::RenameSection(*file, txtOldName->text(), newName);
     Owner.ReloadRename(txtLineNumber->text().toInt());
     Owner.devColorSelect1->SetControlFocus(true);
     accept();

@@ -1,12 +1,15 @@
 #include "frmRenameScheme.h"
 
 #include "INI.h"
+#include "ProgramFolder.h"
 #include "SchemeLayout.h"
 #include "SchemeStore.h"
 #include "frmCustomColour.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 
@@ -53,19 +56,28 @@ void frmRenameScheme::cmdRename_Click()
         refuse(QStringLiteral("Scheme does not exist with this name.  "));
         return;
     }
-    if (!INI::IsValidName(newName)) {
+    if (!INI::IsValidName(newName) || !SchemeStore::IsFileName(newName)) {
         refuse(QStringLiteral(
             "Please check to make sure you are only using Alphanumeric Characters  "));
         return;
     }
-    const QString newFile = SchemeStore::schemeFile(newName);
+    const QString newFile = ProgramFolder::writeFolder() + u'/' + newName + QStringLiteral(".col");
     // The combo can be behind the folder: a file of that name made since it was filled would
     // be overwritten, or the rename fail and the scheme seem renamed all the same.
-    if (ComboDupeExists(newName) || INI::FileExists(newFile)) {
+    if (ComboDupeExists(newName) || INI::FileExists(newFile) ||
+        INI::FileExists(SchemeStore::schemeFile(newName))) {
         refuse(QStringLiteral("A Scheme already exists with this name.  "));
         return;
     }
-    if (!QFile::rename(oldFile, newFile)) return;
+    // From a read-only program folder the scheme can only be copied under its new name.
+    const bool renamed = QFileInfo(oldFile).dir() == QDir(ProgramFolder::writeFolder())
+                             ? QFile::rename(oldFile, newFile)
+                             : QFile::copy(oldFile, newFile);
+    if (!renamed) {
+        refuse(QStringLiteral("The scheme could not be renamed: %1 could not be written.")
+                   .arg(newFile));
+        return;
+    }
     Owner.LoadCombo();
     Owner.cboColourScheme->setEditText(newName);
     Owner.RelistColoursSchemeRename();

@@ -1,11 +1,16 @@
 #include "ColourBox.h"
-#include "StandIns.h"
 #include "PickerFixture.h"
+#include "Save_Win_POS_SIZE.h"
+#include "SchemeStore.h"
+#include "StandIns.h"
 #include "TestMain.h"
+#include "WholeFile.h"
 #include "ctxUpDown.h"
+#include "frmCustomColour.h"
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +19,9 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTimer>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace TestSupport;
 using Swatches = QMap<int, QString>;
@@ -67,13 +75,13 @@ void chooseMenuItem(frmColourPicker& w, QMenu* menu, QAction* item)
 }
 
 // Presses near a widget's far corner, where no child covers it, and drags 30 right, 20 down.
-void drag(QWidget* widget)
+void drag(QWidget* widget, Qt::MouseButton button = Qt::LeftButton)
 {
     const QPoint from(widget->width() - 3, widget->height() - 3);
     QVERIFY(!widget->childAt(from));
-    QTest::mousePress(widget, Qt::LeftButton, {}, from);
+    QTest::mousePress(widget, button, {}, from);
     QTest::mouseMove(widget, from + QPoint(30, 20));
-    QTest::mouseRelease(widget, Qt::LeftButton, {}, from + QPoint(30, 20));
+    QTest::mouseRelease(widget, button, {}, from + QPoint(30, 20));
 }
 
 // Swatch -> "colour|tag" of the swatches that are not empty.
@@ -140,7 +148,7 @@ private slots:
             QTest::newRow(name) << QString(key) << on << QString(onOff) << QString(onShows)
                                 << QString(edited) << editedOn;
         };
-        row("On Top", "tintwell/settings/ontop", 0, "10", "11 00 10 10 10", "yes", false);
+        row("On Top", "tintwell/settings/ontop", 0, "10", "11 00 10 10 10", "2", false);
         row("Magnify", "tintwell/settings/Magnify", 1, "10", "00 11 10 10 10", "1.0", false);
         row("pane", "tintwell/Settings/CodePane", 2, "21", "00 00 01 10 10", "x", true);
         row("format", "Tintwell/FormSettings/RGB or HSB", 4, "10", "00 00 10 01 01", "7", false);
@@ -168,19 +176,83 @@ private slots:
         store(key, edited);
         f.windows.calls.clear();
         QCOMPARE(shown(f.start()), editedOn ? onShows : defaults);
+        // Windows test "ontop" for 1 or for anything but 0: a 2 once put the main window on top
+        // while the box was clear. It is written back as the 0 it means.
+        if (key.endsWith("ontop")) QCOMPARE(stored(key), "0");
     }
 
-    // Help Contents opens the help page once shipped. File > Exit stores the placement; closed
-    // minimised, only the state, so it reopens at its last normal place. A Top of "abc" is 0.
+    // A write that fails (a full disk, a file size limit) leaves the settings file as it was
+    // (a failed write once left it empty); a start that changes nothing writes nothing; files a
+    // killed writer left behind change nothing.
+    void settingsAreWrittenWholeOrNotAtAll()
+    {
+        const QString file = settingsFile("tintwell");
+        const QByteArray before =
+            "[settings]\nontop=0\n;" + QByteArray(3000, 'x') + "\n\n[Settings]\nCodePane=1\n";
+        writeBytes(file, before);
+        writeBytes(file + ".lock", "");
+        writeBytes(file + ".a1B2c3", "[settings]\nontop=1\n");
+        const QDateTime stamp(QDate(2001, 2, 3), QTime(4, 5, 6), Qt::UTC);
+        QFile stamped(file);
+        QVERIFY(stamped.open(QIODevice::Append) &&
+                stamped.setFileTime(stamp, QFile::FileModificationTime));
+        stamped.close();
+        frmColourPicker& w = f.start();
+        QCOMPARE(QFileInfo(file).lastModified(), stamp);
+        WholeFile::InjectWriteFailures([&](const QString& path) { return path == file; });
+        QTest::mouseClick(w.Check1, Qt::LeftButton);
+        WholeFile::InjectWriteFailures(nullptr);
+        rlimit normal{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &normal), 0);
+        const rlimit small{1024, normal.rlim_max};
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN); // a write past it fails, not the test
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        QTest::mouseClick(w.Check2, Qt::LeftButton);
+        setrlimit(RLIMIT_FSIZE, &normal);
+        std::signal(SIGXFSZ, handler);
+        QCOMPARE(bytesOf(file), before);
+        QTest::mouseClick(w.Option1, Qt::LeftButton);
+        QCOMPARE(stored("tintwell/Settings/CodePane") + stored("tintwell/settings/ontop"), "20");
+    }
+
+    // A stored place keeps the window where it was, moved the least to be whole on the screen that
+    // shows most of it (10 px past an edge, a window once came back at the default place).
+    void storedPlaceIsKeptOnTheScreens_data()
+    {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QPoint>("placed");
+        QTest::newRow("whole on the first") << QRect(100, 100, 400, 300) << QPoint(100, 100);
+        QTest::newRow("10 px past the left edge") << QRect(-10, 50, 400, 300) << QPoint(0, 50);
+        QTest::newRow("mostly on the second") << QRect(1200, 600, 400, 300) << QPoint(1280, 500);
+        QTest::newRow("larger than a screen") << QRect(-50, -50, 2000, 2000) << QPoint(0, 0);
+        QTest::newRow("on no screen") << QRect(5000, 5000, 400, 300) << QPoint(7, 8);
+    }
+    void storedPlaceIsKeptOnTheScreens()
+    {
+        QFETCH(QRect, frame);
+        // Side by side, the second with a panel at its top.
+        const QList<QRect> screens{{0, 0, 1280, 800}, {1280, 30, 1280, 770}};
+        QTEST(Save_Win_POS_SIZE::PlaceOnScreens(frame, screens, {7, 8}), "placed");
+    }
+
+    // Help Contents opens the help page once shipped, found in an installed copy's data folder
+    // too (it once looked beside the program only). File > Exit stores the placement; closed
+    // minimised, only the state, so it reopens at its last normal place. A Top of "abc" is 0; a
+    // maximised state, which this window of fixed size cannot take, is the normal one (it once
+    // kept the window from storing its moves).
     void menusOpenTheHelpPageAndExitStoresThePlacement()
     {
         const QString key = QStringLiteral("tintwell/FormSettings/frmColourPicker ");
-        const QString page = f.file(QStringLiteral("Tintwell Help.html"));
+        const QString page = f.file(QStringLiteral("share/tintwell/Tintwell Help.html"));
+        const QByteArray dataDirs = qgetenv("XDG_DATA_DIRS");
+        qputenv("XDG_DATA_DIRS", f.file("share").toLocal8Bit());
         store(key + "Top", "abc");
         store(key + "Left", "4500");
+        store(key + "WindowState", "2");
         QString placements;
         for (const bool minimised : {true, false}) {
             frmColourPicker& w = f.start();
+            QVERIFY(!w.isMaximized());
             QCOMPARE(w.frameGeometry().topLeft(), QPoint(300, 0));
             chooseMenuItem(w, w.mnuhelp, w.mnuhelpcontents);
             w.move(40, 60);
@@ -190,36 +262,68 @@ private slots:
                 placements += stored(key + word) + u' ';
             writeBytes(page, "<html></html>");
         }
+        qputenv("XDG_DATA_DIRS", dataDirs);
         QCOMPARE(placements, QStringLiteral("4500 abc 1 600 900 0 "));
         QCOMPARE(f.desktop.opened, QList{QUrl::fromLocalFile(page)});
         QCOMPARE(f.start().frameGeometry().topLeft(), QPoint(40, 60));
+    }
+
+    // A program folder that cannot be written (a system-wide install) is still read; the first
+    // change goes to a copy in the per-user folder, whose files win where both hold one.
+    void readOnlyProgramFolderIsReadAndChangedThroughACopy()
+    {
+        const QString own = qEnvironmentVariable("XDG_DATA_HOME") + "/Tintwell/";
+        writeBytes(pal(), rec(1, "255"));
+        writeBytes(f.file("a.col"), "[A]\r\n1=1\r\n");
+        writeBytes(f.file("b.col"), "[Old]\r\n1=1\r\n");
+        writeBytes(own + "b.col", "[New]\r\n1=2\r\n");
+        ProgramFolder::setOverride(f.folder->path(), false);
+        frmColourPicker& w = f.start();
+        QTest::mouseClick(w.cmdRGBtoPallette, Qt::LeftButton);
+        QCOMPARE(swatches(w), Swatches({{1, "255|255       "}, {2, "0|0"}}));
+        QCOMPARE(bytesOf(pal()) + '|' + bytesOf(own + "Pallette.pal"),
+                 rec(1, "255") + '|' + rec(1, "255") + rec(2, "0"));
+        w.mnufilecustomcolour->trigger();
+        const QComboBox* schemes = w.findChild<frmCustomColour*>()->cboColourScheme;
+        QCOMPARE(schemes->count(), 2);
+        QCOMPARE(schemes->itemText(0) + schemes->itemText(1), "ab");
+        QCOMPARE(SchemeStore::load(SchemeStore::schemeFile("b")).colours.value(0).name, "New");
     }
 
     void pressOnTheClientAreaDragsTheWindow_data()
     {
         QTest::addColumn<int>("pressed"); // the first six move the window, the others do not
         QTest::addColumn<bool>("windowManager");
+        QTest::addColumn<Qt::MouseButton>("button");
         const QStringList names = QStringLiteral("client Frame1 Frame3 Frame4 picShowColour "
                                                  "txtSampleText Frame2 Frame6 txtRGBred")
                                       .split(u' ');
         for (int i = 0; i < names.size(); ++i)
-            QTest::newRow(qPrintable(names[i])) << i << true;
-        QTest::newRow("picShowColour, moved by hand") << 4 << false;
+            QTest::newRow(qPrintable(names[i])) << i << true << Qt::LeftButton;
+        QTest::newRow("picShowColour, moved by hand") << 4 << false << Qt::LeftButton;
+        // A move begun by another button once glued the window to the pointer.
+        QTest::newRow("client, right button") << 0 << true << Qt::RightButton;
+        QTest::newRow("client, middle button, by hand") << 0 << false << Qt::MiddleButton;
     }
     void pressOnTheClientAreaDragsTheWindow()
     {
         QFETCH(int, pressed);
         QFETCH(bool, windowManager);
+        QFETCH(Qt::MouseButton, button);
         f.windows.windowManagerPresent = windowManager;
         frmColourPicker& w = f.start();
         w.move(100, 100);
         drag(QList<QWidget*>{w.centralWidget(), w.Frame1, w.Frame3, w.Frame4, w.picShowColour,
-                             w.txtSampleText, w.Frame2, w.Frame6, w.txtRGBred}[pressed]);
-        QCOMPARE(f.windows.calls.join(u' '), pressed < 6 ? "move:frmColourPicker" : "");
-        QCOMPARE(w.frameGeometry().topLeft(), windowManager ? QPoint(100, 100) : QPoint(130, 120));
+                             w.txtSampleText, w.Frame2, w.Frame6, w.txtRGBred}[pressed],
+             button);
+        const bool moves = pressed < 6 && button == Qt::LeftButton;
+        QCOMPARE(f.windows.calls.join(u' '), moves ? "move:frmColourPicker" : "");
+        QCOMPARE(w.frameGeometry().topLeft(),
+                 QPoint(100, 100) + QPoint(30, 20) * (moves && !windowManager));
         // Released, it stays put: a later drag begun on Frame2 must not carry the window along.
+        const QPoint place = w.frameGeometry().topLeft();
         drag(w.Frame2);
-        QCOMPARE(w.frameGeometry().topLeft(), windowManager ? QPoint(100, 100) : QPoint(130, 120));
+        QCOMPARE(w.frameGeometry().topLeft(), place);
     }
 
     // From 18/52/86 typed into the RGB fields (HSB frame shown for the hue), one field is typed
@@ -228,7 +332,8 @@ private slots:
     {
         QTest::addColumn<int>("field"); // red, green, hue, hex entry
         QTest::addColumn<QString>("typed");
-        // then: red's spinner up 1 or down -1, hue slider 2 (RGB frame 3), Apply 4 (pasted 5)
+        // then: red's spinner up 1 or down -1, hue slider 2 (RGB frame 3), Apply 4, Copy RGB 7;
+        // pasted, then Apply 5, hue's spinner up 6 or red's 8
         QTest::addColumn<int>("then");
         QTest::addColumn<QString>("after"); // the field's text, then the HTML hex
         QTest::newRow("300 into red") << 0 << "300" << 0 << "255 \"#FF3456\"";
@@ -245,6 +350,14 @@ private slots:
         // Neither applies a colour: the bad characters once counted as digit -1.
         QTest::newRow("hex overflow applied") << 3 << "123456789" << 4 << "123456789 \"#123456\"";
         QTest::newRow("hex 12G456 pasted, applied") << 3 << "12G456" << 5 << "12G456 \"#123456\"";
+        // The long box once showed 33554431 for a white that had lost its top byte.
+        QTest::newRow("hex 7 digits applied") << 3 << "1ffffff" << 4 << "1FFFFFF \"#123456\"";
+        // Copy RGB once copied the raw field texts: "RGB(18,,86)".
+        QTest::newRow("green emptied, Copy RGB") << 1 << "" << 7 << " \"#123456\"";
+        // Steps go from the number as it stands (once rounded first), in a type no paste overflows.
+        QTest::newRow("12.7 pasted into hue, spun up") << 2 << "12.7" << 6 << "13.7 \"#572212\"";
+        QTest::newRow("huge number pasted, spun up")
+            << 0 << "99999999999x" << 8 << "99999999999x \"#123456\"";
     }
     void editingAField()
     {
@@ -259,11 +372,17 @@ private slots:
         if (field == 2) QTest::mouseClick(w.optFormat[1], Qt::LeftButton);
         if (then == 3) QTest::mouseClick(w.optFormat[0], Qt::LeftButton);
         QLineEdit* edited = QList{w.txtRGBred, w.txtRGBgreen, w.txtHue, w.txtEnterHex}[field];
-        if (!typed.isNull()) then == 5 ? edited->setText(typed) : typeInto(edited, typed);
-        if (then == 1 || then == -1)
-            QTest::mouseClick(w.ctxUpDown2, Qt::LeftButton, {}, {8, 10 - 6 * then});
+        if (!typed.isNull())
+            then == 5 || then >= 6 ? edited->setText(typed) : typeInto(edited, typed);
+        if (then == 1 || then == -1 || then == 8)
+            QTest::mouseClick(w.ctxUpDown2, Qt::LeftButton, {}, {8, then == -1 ? 16 : 4});
+        if (then == 6) QTest::mouseClick(w.ctxUpDown5, Qt::LeftButton, {}, {8, 4});
         if (then == 2 || then == 3) QTest::keyClick(w.Slider1, Qt::Key_Home);
-        if (then >= 4) QTest::mouseClick(w.cmdApply, Qt::LeftButton);
+        if (then == 4 || then == 5) QTest::mouseClick(w.cmdApply, Qt::LeftButton);
+        if (then == 7) QTest::mouseClick(w.cmdRGBcopy, Qt::LeftButton);
+        if (then == 7)
+            QCOMPARE(QGuiApplication::clipboard()->text() + w.txtRGBvalue->text(),
+                     "RGB(18,52,86)RGB(18,52,86)");
         QTEST(edited->text() + u' ' + w.txtHexCodeHtml->text(), "after");
         // Emptied by the keyboard, red comes back as a selected zero; green stays empty.
         if (QTest::currentDataTag() == QByteArray("red emptied"))
@@ -271,9 +390,9 @@ private slots:
         const RecordingMessageBoxes::Shown box =
             f.messages.shown.value(f.messages.shown.size() - 1);
         QCOMPARE(QString::number(f.messages.shown.size()) + box.title + u'|' + box.text,
-                 then < 4 ? "0|"
-                          : "1Error|An error ocured.Please make sure the correct\r\n"
-                            "information is being entered. ie ( 0 - 9 / A - F )  ");
+                 then != 4 && then != 5 ? "0|"
+                                        : "1Error|An error ocured.Please make sure the correct\r\n"
+                                          "information is being entered. ie ( 0 - 9 / A - F )  ");
 
         // An applied colour arrives exactly (an edited HSB field once made the sliders SetHSL
         // writes apply their HSB round trip). Six digits focus Apply, which gives the focus back.
@@ -292,8 +411,9 @@ private slots:
         QCOMPARE(copied.join(u' '), QString(Forms123456).remove(QStringLiteral("210,65,20 ")));
     }
 
-    // A file shorter than a record is deleted, any other only read: indexes outside 1..34, fields
-    // that are no whole numbers or hold a zero byte and empty records are skipped.
+    // A file shorter than a record is deleted, any other only read: colours that are no whole
+    // numbers or hold a zero byte and empty records are skipped. Record n fills swatch n whatever
+    // its index says (an index once moved its colour to a swatch the next save did not keep).
     void paletteStartsWithTheValidRecordsOnly_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -303,7 +423,11 @@ private slots:
             << rec(1, "255") + rec(2, "12ab") + rec(0, "100") + rec(35, "100") + rec(5, "-1") +
                    QByteArray("\0\xff\x01junk\r\n\0\0\x7f\x80!", 14) + rec(6, "1e3") +
                    QByteArray("3\0  77        9   77\0x      ", 28) + " 7  16777215  8   4"
-            << Swatches({{1, "255|255       "}, {7, "16777215|16777215  "}});
+            << Swatches({{1, "255|255       "},
+                         {3, "100|100       "},
+                         {4, "100|100       "},
+                         {8, "77|77        "},
+                         {10, "16777215|16777215  "}});
     }
     void paletteStartsWithTheValidRecordsOnly()
     {
@@ -336,6 +460,13 @@ private slots:
                QMetaObject::invokeMethod(w.Timer2, "timeout"))
             blinks += w.palletteWarning->isVisible() ? u'1' : u'0';
         QCOMPARE(blinks, QStringLiteral("101010101010"));
+        // Colours kept coming every 100 ms once restarted the blink's count: it never showed.
+        bool shown = false;
+        for (int i = 0; i < 6; ++i, QTest::qWait(100)) {
+            QTest::mouseClick(w.cmdRGBtoPallette, Qt::LeftButton);
+            shown = shown || w.palletteWarning->isVisible();
+        }
+        QVERIFY(shown);
 
         QTest::mouseClick(w.PalletteColour[2], Qt::LeftButton);
         QCOMPARE(colourShown(w), "18 52 86 0 100 100 " + Forms123456 + " 5649426");
@@ -366,19 +497,45 @@ private slots:
                  "            Continue (Y/N)  ");
     }
 
-    // Neither a folder that cannot be opened (none can be made under a file, even by root) nor a
-    // failed write, where the swatch is filled before its record is written, makes a sound.
-    void paletteFileErrorsAreSilent()
+    // A record that cannot be written leaves its swatch as it was and says so, once per action:
+    // no folder can be made under a file (even by root); a device, a named pipe (which once hung
+    // the start) or a full disk in the file's place. Nothing else is done to what is there.
+    void paletteFileErrorsAreReported_data()
     {
-        writeBytes(f.file("afile"), "x");
-        ProgramFolder::setOverride(f.file("afile/sub"));
-        QTest::mouseClick(f.start().cmdRGBtoPallette, Qt::LeftButton);
-        QCOMPARE(swatches(*f.window), Swatches());
-        ProgramFolder::setOverride(f.folder->path());
-        QVERIFY(QFile::link("/dev/full", pal()));
-        QTest::mouseClick(f.start().cmdRGBtoPallette, Qt::LeftButton);
-        QCOMPARE(swatches(*f.window), Swatches({{1, "0|0"}}));
-        QVERIFY(f.messages.shown.isEmpty());
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("folder under a file") << "under a file"
+                                             << "Not a directory";
+        QTest::newRow("device") << "/dev/full"
+                                << "not a regular file";
+        QTest::newRow("named pipe") << "pipe"
+                                    << "not a regular file";
+        QTest::newRow("full disk") << "full"
+                                   << "No space left on device";
+    }
+    void paletteFileErrorsAreReported()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, why);
+        if (kind == "under a file") writeBytes(f.file("afile"), "x");
+        if (kind == "under a file") ProgramFolder::setOverride(f.file("afile/sub"));
+        if (kind == "/dev/full") QVERIFY(QFile::link(kind, pal()));
+        if (kind == "pipe") QCOMPARE(mkfifo(qPrintable(pal()), 0600), 0);
+        if (kind == "full") writeBytes(pal(), rec(1, "255"));
+        WholeFile::InjectWriteFailures([&](const QString&) { return kind == "full"; });
+        frmColourPicker& w = f.start();
+        QTest::mouseClick(w.cmdRGBtoPallette, Qt::LeftButton);
+        QTest::mouseClick(w.PalletteColour[1], Qt::RightButton);
+        QTest::mouseClick(w.mnuhidden, Qt::LeftButton, {},
+                          w.mnuhidden->actionGeometry(w.mnuclearall).center());
+        WholeFile::InjectWriteFailures(nullptr);
+        QCOMPARE(swatches(w), kind == "full" ? Swatches({{1, "255|255       "}}) : Swatches());
+        QCOMPARE(f.messages.shown.size(), 3); // the save's, Clear All's question and failure
+        QVERIFY2(f.messages.shown[2].text.contains(QFileInfo(pal()).fileName()) &&
+                     f.messages.shown[0].text.contains(why),
+                 qPrintable(f.messages.shown[0].text));
+        QCOMPARE(QFileInfo(pal()).isFile(), kind == "full");
+        QCOMPARE(QFileInfo(pal()).symLinkTarget(), kind == "/dev/full" ? kind : QString());
     }
 
     // The pick is stored and sets HSB without an HSB round trip (153/102/51 once became blue 50 in
@@ -405,9 +562,14 @@ private slots:
         const QString before = colourShown(w);
         const QImage frame = w.picMagnify->pixmap().toImage();
         QVERIFY(!frame.isNull());
+        QTest::mousePress(w.Picture1, Qt::LeftButton);
+        screen.pointer = QPoint(1000, 700);
+        QTest::mouseMove(w.Picture1, {4, 4});
+        QCOMPARE(w.picShowColour->BackColor(), 3368601);
         screen.pointer = pointer == QPoint(-1, -1) ? std::nullopt : std::optional(pointer);
         screen.refuseGrabs = refuse;
-        QTest::mousePress(w.Picture1, Qt::LeftButton);
+        // Where the screen cannot be read the swatch shows the current colour again (it once
+        // kept the drag's last pixel, which To Pallette then stored).
         QTest::mouseMove(w.Picture1, {5, 5});
         QCOMPARE(w.picShowColour->BackColor(), picks ? 3368601 : 0);
         QCOMPARE(w.txtRGBforVB->text(), "0");
@@ -437,12 +599,17 @@ private slots:
             QTest::newRow(name) << QString(m) << pointer << source << crossHair << up
                                 << QString(seen);
         };
-        row("2:1, down", "50", {640, 400}, {616, 384}, {47, 31}, false, "50 49 49");
+        row("2:1, down", "50", {640, 400}, {616, 384}, {48, 32}, false, "50 49 49");
+        // At a monitor's top or left edge the cross-hair once sat on pixel -1, out of sight; at
+        // 100:1 the box once showed the pixel left of and above the pointer's.
+        row("top-left edge", "0", {0, 0}, {0, 0}, {0, 0}, true, "0 1 1");
+        row("top-left edge, 1 %", "1", {0, 0}, {0, 0}, {0, 0}, false, "1 0 0");
+        row("100:1, odd pixel", "99", {641, 401}, {641, 401}, {47, 31}, true, "99 99 99");
         row("-8.5, monitor 2's top-left", "-8.5", {1281, 1}, {1280, 0}, {1, 1}, false, "0 0 -8.5");
         row("bottom-right, up", "0", {1279, 799}, {1185, 737}, {94, 62}, true, "0 1 1");
         row("150, up", "150", {640, 400}, {640, 400}, {47, 31}, true, "99 99 150");
         row("abc, down", "abc", {641, 401}, {594, 370}, {47, 31}, false, "0 0 abc");
-        row("+8.5, down", "+8.5", {640, 400}, {596, 371}, {47, 31}, false, "8 7 7");
+        row("+8.5, down", "+8.5", {640, 400}, {597, 371}, {47, 32}, false, "8 7 7");
     }
     void magnifierShowsThePointersSurroundings()
     {
@@ -461,17 +628,26 @@ private slots:
         QCOMPARE(box.size(), QSize(95, 63));
         const QRgb ink = qRgb(1, 2, 3);
         const double zoom = 100.0 / (100 - seen.section(u' ', 0, 0).toInt());
+        // Enlarged, the pointer's own pixel, the one a pick there takes, is under the cross-hair.
+        if (zoom >= 2)
+            QCOMPARE(box.pixel(crossHair + QPoint(1, 1)), desktopPixel(pointer.x(), pointer.y()));
+        // Nobody sees a minimised window: the screen is read at the refresh rate only while shown.
+        w.showMinimized();
+        QVERIFY(!w.Timer1->isActive());
+        w.showNormal();
+        QVERIFY(w.Timer1->isActive() && w.Timer1->interval() == 17);
         for (int k = -22; k <= 22; ++k)
             for (const QPoint arm : {crossHair + QPoint(0, k), crossHair + QPoint(k, 0)})
                 if (box.valid(arm)) QCOMPARE(box.pixel(arm) == ink, std::abs(k) <= 20);
-        // Box pixel (i, j) shows screen pixel source + (i, j) / zoom, give or take one box pixel.
+        // Box pixel (i, j) shows screen pixel source + (i, j) / zoom, give or take a box pixel
+        // (the source is a whole number of pixels).
         for (int j = 0; j < 63; ++j)
             for (int i = 0; i < 95; ++i) {
                 const QRgb shown = box.pixel(i, j);
                 if (shown == ink) continue;
                 const int x = quint8(qRed(shown) - source.x()),
                           y = quint8(qGreen(shown) - source.y());
-                QVERIFY(std::abs(x * zoom - i) < zoom && std::abs(y * zoom - j) < zoom);
+                QVERIFY(std::abs(x * zoom - i) < zoom + 1 && std::abs(y * zoom - j) < zoom + 1);
                 QCOMPARE(shown, desktopPixel(source.x() + x, source.y() + y));
             }
         const QString before = w.Text1->text() + u' ';
@@ -503,6 +679,9 @@ private slots:
         QCOMPARE(blue.section(u' ', 0, 7), "0 0 255 240 100 100 \"#0000FF\" 16711680");
         w.SetFormColours(-1);
         QCOMPARE(colourShown(w), blue);
+        // A top byte (a hand-edited scheme) once reached the long box: 33554431 for white.
+        w.SetFormColours(0x1FFFFFF);
+        QCOMPARE(colourShown(w).section(u' ', 0, 7), "255 255 255 0 0 100 \"#FFFFFF\" 16777215");
     }
 };
 

@@ -9,12 +9,8 @@
 #include <csignal>
 #include <sys/resource.h>
 
-namespace {
-
 const QByteArray Missing = "<missing>", Same = "<same>";
 const QDateTime Stamp(QDate(2001, 2, 3), QTime(4, 5, 6), Qt::UTC);
-
-} // namespace
 
 class tst_INI : public QObject {
     Q_OBJECT
@@ -33,7 +29,7 @@ class tst_INI : public QObject {
     }
     QString run(const QStringList& call) const
     {
-        const QString op = call[0];
+        const QString op = call[0], a = call.value(1), b = call.value(2);
         // get: section, key, section, key... (the default "-1 " comes back without its blank)
         QStringList results;
         for (qsizetype i = 1; op == "get" && i < call.size(); i += 2)
@@ -41,12 +37,10 @@ class tst_INI : public QObject {
         for (const QString& name : call.mid(1))
             if (op == "valid") results << QString::number(INI::IsValidName(name));
         if (op == "names") results = INI::GetSectionNames(file());
-        if (op == "exists") results << QString::number(INI::SectionExists(file(), call[1]));
-        if (op == "add")
-            results << QString::number(INI::AddToINI(file(), call[1], call[2], call[3]));
-        if (op == "rename")
-            results << QString::number(INI::RenameSection(file(), call[1], call[2]));
-        if (op == "delete") INI::DeleteSection(file(), call[1]);
+        if (op == "exists") results << QString::number(INI::SectionExists(file(), a));
+        if (op == "add") results << QString::number(INI::AddToINI(file(), a, b, call.value(3)));
+        if (op == "rename") results << QString::number(INI::RenameSection(file(), a, b));
+        if (op == "delete") INI::DeleteSection(file(), a);
         return results.join(u'|');
     }
 
@@ -67,8 +61,9 @@ private slots:
         };
         const QByteArray a(999, 'x'), abc = "; top\n[A]\n1=1\n\n[B]\n1=2\n\n[C]\n1=3";
         const QByteArray big = "[A]\r\n1=1\r\n" + QByteArray(2000, ';') + "\r\n";
-        row("blanks, case, LF, unended", " \t[ Red ]\f\n\v 1 \t=  255 \n[B]\n1=2", "get|rED |1|b|1",
-            "255|2");
+        // Old Mac tools end lines with a lone CR; a write keeps every line's own end.
+        row("blanks, case, LF, CR, unended", " \t[ Red ]\f\n\v 1 \t=  255 \r[B]\r1=2",
+            "get|rED |1|b|1", "255|2");
         row("quotes, first key and section, not keys",
             "6=0\n[A]\n1= \"a=b \" \n2='x'\n3=\"x'\n1=2\n;6=9\n6\n =7\n[B\n4=5\n[a]\n5=6\n",
             "get|A|1|A|2|A|3|A|4|A|5|A|6|A|", "a=b |x|\"x'|5|-1|-1|-1");
@@ -77,28 +72,37 @@ private slots:
         row("cut to 999 bytes", "[A]\n1=" + a + "bc\n2=" + a.first(998) + "é\n3=\"" + a + "b\"",
             "get|A|1|A|2|A|3", a + '|' + a.first(998) + '|' + a);
         row("missing file", Missing, "get|A|1", "-1");
-        row("50 MB line", "[S]\r\n1=" + QByteArray(50 << 20, 'x') + "\r\n[T]", "get|S|1", a);
+        row("12 MiB line", "[S]\r\n1=" + QByteArray(12 << 20, 'x') + "\r\n[T]", "get|S|1", a);
         // A first NUL leaves the whole file one line of nothing.
         QByteArray junk = QCryptographicHash::hash("", QCryptographicHash::Sha512).repeated(1024);
         row("binary junk", junk.prepend('\0').replace('\n', '\0'), "names", "");
-        row("names in order, once", "x[X]\n;[Y]\n[B]\n[a]\n1=[Z]\n[A]\n  [ c ]  \n", "names",
-            "B|a|c");
+        // Case is folded a character at a time, here and below: "ß" is no "SS", "ﬁ" no "FI".
+        row("names in order, once",
+            "x[X]\n;[Y]\n[B]\n[a]\n1=[Z]\n[A]\n  [ c ]  \n[Straße]\n[STRASSE]\n", "names",
+            "B|a|c|Straße|STRASSE");
         row("exists, blanks and case aside", "[Red]\n", "exists| rED ", "1");
+        // Not UTF-8: Windows-1252 (é, è two names), written so until a character does not fit.
+        row("Windows-1252", "[Caf\xE9]\n1=1\n[Caf\xE8]\n1=2\n", "add|CAFÈ|1|Crème", "1",
+            "[Caf\xE9]\n1=1\n[Caf\xE8]\n1=Cr\xE8me\n");
+        row("add past Windows-1252", "[Caf\xE9]\r\n1=1\r\n", "add|Snow ☃|1|5", "1",
+            "[Caf\xC3\xA9]\r\n1=1\r\n[Snow \xE2\x98\x83]\r\n1=5\r\n");
         // The Kelvin sign must not pass as a "k".
         row("valid names", Missing, "valid|a!|a=b|a\tb|é|\u212A|(Dark) & [x]_.-+09|",
             "0|0|0|0|0|1|1");
         row("new file", Missing, "add| Red |1|255", "1", "[Red]\r\n1=255\r\n");
         // A new header is not joined onto an unended last line.
         row("after unended LF line", "[A]\n1=1", "add|B|1|2", "1", "[A]\n1=1\n[B]\n1=2\n");
-        row("value in place", "[A]\n 1 = 1 \n\n[B]\n", "add|a|1|9", "1", "[A]\n 1 =9\n\n[B]\n");
-        row("after last key", "[A]\r\n1=1\r\n;\r\n", "add|A|2|5", "1",
-            "[A]\r\n1=1\r\n2=5\r\n;\r\n");
-        row("first of two", "[A]\n1=1\n[A]\n1=2\n", "add|A|1|3", "1", "[A]\n1=3\n[A]\n1=2\n");
+        row("value in place", "[A]\r1=5\r\n[B]\n 1 = 9 \r;x\n", "add|b|1|7", "1",
+            "[A]\r1=5\r\n[B]\n 1 =7\r;x\n");
+        // A new line ends as the file's first line does.
+        row("after last key", "[A]\r1=1\r\n;\r", "add|A|2|5", "1", "[A]\r1=1\r\n2=5\r;\r");
+        row("first of two", "[ﬁsh]\n1=1\n[FISH]\n1=2\n[Fish]\n1=4\n", "add|fish|1|3", "1",
+            "[ﬁsh]\n1=1\n[FISH]\n1=3\n[Fish]\n1=4\n");
         row("same value, no write", abc, "add|a|1|1", "1");
         row("line break refused", abc, "add|A|1|x\n[D]", "0");
         row("header as key refused", abc, "add|A|[D]|1", "0");
-        row("delete every copy", "; top\n[A]\n1=1\n\n[B]\n[a]\n1=2\n", "delete|a", "",
-            "; top\n[B]\n");
+        row("delete every copy", "; top\r[Strasse]\r1=1\r\n\n[Straße]\n[STRASSE]\r1=2\n",
+            "delete|strasse", "", "; top\r[Straße]\n");
         row("delete absent, no write", abc, "delete|D", "");
         row("delete, no file", Missing, "delete|A", "", Missing, "2|INI File Not Found");
         row("rename in place", "\n\n[A]\n1=1\n\n[B]\n\n1=2\n  \n[C]\n1=3", "rename|B|a]b [x]", "1",

@@ -48,8 +48,9 @@ private slots:
                 });
     }
 
-    // The bar shows once the lines overflow the view; Down takes the view along from line 13 on.
-    void pressesAndArrowKeysChooseLinesAndTakeAnOverflowingViewAlong()
+    // The bar shows on overflow; keys scroll just enough to show the chosen line, the wheel three
+    // lines a notch. Characters go to the host, which may keep one; the rest go on to the window.
+    void pressesKeysAndTheWheelChooseLinesScrollTheViewOrReachTheHost()
     {
         load(10);
         QVERIFY(!bar->isVisible() && surface->size() == QSize(200, 150));
@@ -58,14 +59,40 @@ private slots:
         QCOMPARE(surface->size(), QSize(198 - bar->width(), 300));
         press(11, 14, Qt::MiddleButton); // a line's last row
         list->SelectLineNumber(8);       // no press: the keys go on from line 11
-        for (const int scrolled : {0, 15}) {
+        for (const int scrolled : {45, 60}) {
             QTest::keyClick(surface, Qt::Key_Down);
             QCOMPARE(bar->value(), scrolled);
         }
+        QWheelEvent notch({40, 40}, {}, {}, {0, -120}, {}, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(surface, &notch);
+        QCOMPARE(bar->value(), 105);
         QCOMPARE(chosen, QStringList({report(11, colourOf(11), 4), report(8, colourOf(8)),
                                       report(12, colourOf(12)), report(13, colourOf(13))}));
+        connect(list.get(), &devColorSelect::DevColorSelectorKeyPress, this,
+                [](int& code) { code = code == 'Z' ? 0 : code; });
+        for (const auto& [key, text] :
+             {std::pair{Qt::Key_Z, "Z"}, {Qt::Key_Y, "Y"}, {Qt::Key_Left, ""}}) {
+            QKeyEvent typed(QEvent::KeyPress, key, Qt::NoModifier, text);
+            QApplication::sendEvent(surface, &typed);
+            QCOMPARE(typed.isAccepted(), key == Qt::Key_Z);
+        }
         list->Clear();
         QVERIFY(!bar->isVisible() && bar->maximum() == 0);
+    }
+
+    // At a device pixel ratio of 2 lines are drawn at 2x (a 1x line scaled up has nothing finer
+    // than 2 x 2). Line 1 (0x204060) is outlined in black, the chosen line 2 highlighted.
+    void linesAreDrawnAtTheDevicePixelRatio()
+    {
+        load(3);
+        press(2);
+        QImage image(list->size() * 2, QImage::Format_RGB32);
+        image.setDevicePixelRatio(2);
+        list->render(&image);
+        QVERIFY(image != image.scaled(list->size()).scaled(image.size()));
+        QVERIFY(image.pixel(3, 33) == qRgb(0, 0, 0) && image.pixel(21, 53) == qRgb(0, 0, 0));
+        QVERIFY(image.pixel(11, 41) == qRgb(0x60, 0x40, 0x20) &&
+                image.pixel(23, 85) == list->palette().color(QPalette::Highlight).rgb());
     }
 
     // The chosen index outlives a Clear, so it may name a line past the end of a shorter list.
@@ -92,20 +119,6 @@ private slots:
         QTest::mouseDClick(surface, Qt::LeftButton, {}, {40, 37});
         QCOMPARE(ups.last(), QVariantList({0, 2, "Colour 2", colourOf(12)}));
         QCOMPARE(doubles.last(), QVariantList{colourOf(12)});
-    }
-
-    // Characters go to the host, which may keep one; the rest go on to the window.
-    void typedKeysReachTheHostAndGoOnUnlessKept()
-    {
-        connect(list.get(), &devColorSelect::DevColorSelectorKeyPress, this, [](int& code) {
-            if (code == 'Z') code = 0;
-        });
-        for (const auto& [key, text] :
-             {std::pair{Qt::Key_Z, "Z"}, {Qt::Key_Y, "Y"}, {Qt::Key_Left, ""}}) {
-            QKeyEvent typed(QEvent::KeyPress, key, Qt::NoModifier, text);
-            QApplication::sendEvent(surface, &typed);
-            QCOMPARE(typed.isAccepted(), key == Qt::Key_Z);
-        }
     }
 };
 

@@ -18,14 +18,10 @@
 using TestSupport::bytesOf;
 using TestSupport::typeInto;
 
-namespace {
-
 const QByteArray Red = "[Red]\r\n1=255\r\n", Same = "<same>", Missing = "<missing>";
 const QByteArray RGB = Red + "[Green]\r\n1=65280\r\n[Blue]\r\n1=16711680\r\n";
 const QString Alphanumeric =
     "! Error: Please check to make sure you are only using Alphanumeric Characters  ";
-
-} // namespace
 
 class tst_frmCustomColour : public QObject {
     Q_OBJECT
@@ -35,8 +31,7 @@ class tst_frmCustomColour : public QObject {
     QWidget* lines = nullptr; // the colour list's drawing surface
 
     QString file(const QString& scheme) const { return fix.file(scheme + ".col"); }
-    // Writes the scheme s (unless Missing is given), opens the schemes window from the main
-    // window's menu and chooses s.
+    // Writes the scheme s (unless Missing), opens the schemes window from the menu and chooses s.
     void open(const QByteArray& s = Missing, bool chosen = true)
     {
         if (s != Missing) TestSupport::writeBytes(file("s"), s);
@@ -87,19 +82,19 @@ private slots:
 
     void coloursAreAddedUnderATypedSchemeName()
     {
-        for (const char* name : {"x.col", "x.COL", "abccol", "col", ".hidden.col"})
-            TestSupport::writeBytes(fix.file(name), "");
+        for (const char* name : {"x.col", "x.COL", "abccol", "col", ".hidden.col", "\t.col"})
+            TestSupport::writeBytes(fix.file(name), Red);
         QDir(fix.folder->path()).mkdir("dir.col");
         open();
-        QVERIFY(win->cboColourScheme->currentText().isEmpty() && listed() == " | ab,x");
+        QVERIFY(win->cboColourScheme->currentText().isEmpty() && listed() == " | \t,ab,x");
         // A scheme name is a file name: other characters are dropped as typed.
         typeInto(win->cboColourScheme->lineEdit(), "n!e=w/");
-        for (const auto& [name, colour] : {std::pair{"Sky", 16436871}, {"Skyline", 8388608}}) {
+        for (const auto& [name, colour] : {std::pair{" Sky ", 16436871}, {"Skyline", 8388608}}) {
             fix.window->SetFormColours(colour);
             typeInto(win->txtEnterColName, name);
             QTest::mouseClick(win->cmdADDColour, Qt::LeftButton);
         }
-        QCOMPARE(listed(), "Sky,Skyline | ab,x,new");
+        QCOMPARE(listed(), "Sky,Skyline | \t,ab,x,new");
         QCOMPARE(bytesOf(file("new")), "[Sky]\r\n1=16436871\r\n[Skyline]\r\n1=8388608\r\n");
         // A colour name must fit its line of the list; editing keys and pasting still work.
         QLineEdit* name = win->txtEnterColName;
@@ -108,22 +103,26 @@ private slots:
         QVERIFY(name->fontMetrics().horizontalAdvance(full) >= Twips::toPixelsX(2100));
         QVERIFY(name->fontMetrics().horizontalAdvance(full.chopped(1)) < Twips::toPixelsX(2100));
         QGuiApplication::clipboard()->setText("pasted");
-        QTest::keyClick(name, Qt::Key_Backspace);
-        QTest::keyClick(name, 'W');
+        QTest::keyClicks(name, "\bW");
         QTest::keySequence(name, QKeySequence::Paste);
         QTest::keyClick(name, 'W');
         QCOMPARE(name->text(), full + "pasted");
         // No file takes a name this long: the colour is not stored, so it is not listed either.
         typeInto(win->cboColourScheme->lineEdit(), QString(300, 'n'));
         QTest::mouseClick(win->cmdADDColour, Qt::LeftButton);
-        QVERIFY(listed() == " | ab,x,new" && name->text() == full + "pasted" && said().isEmpty());
+        QVERIFY(listed() == " | \t,ab,x,new" && name->text() == full + "pasted" &&
+                said().isEmpty());
+        // Nor is a listed name that no scheme may have read.
+        choose("\t");
+        QVERIFY(listed().startsWith(" | ") && said() == Alphanumeric);
     }
 
-    // A command clicked after the setup: the scheme s chosen, line 1 pressed, the scheme s
-    // removed (-s) or gamma made (+gamma) behind the window's back, the colour name typed (after
-    // "name="), No answered, and the new name typed into the dialog the command opens (after
-    // "dialog=": pasted after "paste:"; a last \r or \x1b presses Enter or Esc, else Rename is
-    // clicked). Then what it said, the lists when not those of the setup, and the file s.
+    // Commands clicked in turn after the setup: the scheme s chosen or a name pasted into the combo
+    // ("scheme="; @ is the program folder's name), line 1 pressed, s removed (-s) or gamma made
+    // (+gamma) behind the window's back, the program folder read-only (readonly), the colour name
+    // typed ("name="), No answered, and the new name typed into the dialog ("dialog="; "paste:"
+    // pastes it; ⇤ ⌦ press Home, Delete; a last \r or \x1b Enter or Esc, else Rename is clicked).
+    // Then what it said, the lists when not the setup's, and the file s; nothing is made beside.
     void eachCommandRefusesOrDoesItsWork_data()
     {
         QTest::addColumn<QString>("command");
@@ -136,33 +135,29 @@ private slots:
                       sure = "? Warning: Do you Really want to Delete  ",
                       colour =
                           "! Warning: You are about to Delete a Colour\r\n     Continue (Y/N)  ",
-                      taken = "! Error: A Scheme already exists with this name.  ";
+                      taken = "! Error: A Scheme already exists with this name.  ",
+                      exists = "i Error: This Colour Name Already Exitsts.";
         auto row = [](const char* name, const char* command, const char* setup,
                       const QString& shown, const char* listed = "",
                       const QByteArray& after = Same) {
             QTest::newRow(name) << command << setup << shown << listed << after;
         };
-        row("select, empty list", "Select Colour", "", load);
-        row("delete, empty list", "Del Colour", "", load);
-        row("rename, empty list", "Rename", "", load);
-        row("delete scheme, none", "Del Scheme", "", scheme);
-        row("rename scheme, none", "Rename Scheme", "", scheme);
-        row("delete, no line", "Del Colour", "chosen",
-            "! Error: Please Select a Colour to Delete first  ");
-        row("rename, no line", "Rename", "chosen",
-            "! Error: Please Select a Colour to Rename first  ");
-        row("add, no name", "Add Colour", "chosen",
-            "! Error: Please enter a Colour Name to Continue.  ");
-        row("add, the start of one", "Add Colour", "chosen name=rEDD",
-            "i Error: This Colour Name Already Exitsts.");
-        row("delete colour, No", "Del Colour", "chosen line No", colour);
+        row("nothing chosen", "Select Colour|Del Colour|Rename|Del Scheme|Rename Scheme|Add Colour",
+            "name=Lime", QStringList({load, load, load, scheme, scheme, scheme}).join(u'|'));
+        row("no line, no name", "Del Colour|Rename|Add Colour", "chosen",
+            "! Error: Please Select a Colour to Delete first  |! Error: Please Select a Colour to "
+            "Rename first  |! Error: Please enter a Colour Name to Continue.  ");
+        row("add, the start of one, blanks round it", "Add Colour", "chosen name= rEDD ", exists);
+        row("add, a scheme typed in lists nothing, its file holds it", "Add Colour",
+            "scheme=s name=red", exists);
+        row("scheme outside", "Add Colour|Del Scheme|Rename Scheme", "scheme=../@ name=Lime",
+            Alphanumeric + '|' + Alphanumeric + '|' + Alphanumeric);
+        row("delete, No", "Del Colour|Del Scheme", "chosen line No", colour + '|' + sure);
         row("delete colour", "Del Colour", "chosen line", colour, "Red | s,z", Red);
-        row("delete scheme, No", "Del Scheme", "chosen No", sure);
         row("delete scheme", "Del Scheme", "chosen", sure, " | z", Missing);
-        row("rename colour, refused keys, Enter", "Rename", "chosen line dialog=Li!m=e\r", "",
-            "Red,Lime | s,z", Red + "[Lime]\r\n1=5\r\n");
+        row("rename colour, refused keys, Delete, Enter", "Rename",
+            "chosen line dialog=xLi!m=e⇤⌦\r", "", "Red,Lime | s,z", Red + "[Lime]\r\n1=5\r\n");
         row("rename colour, Esc", "Rename", "chosen line dialog=Lime\x1b", "");
-        row("rename colour, pasted !", "Rename", "chosen line dialog=paste:Lime!", Alphanumeric);
         row("rename colour, taken", "Rename", "chosen line dialog=red",
             "i Duplicate Section: red allready exists.  ~(RenameSection)");
         row("rename scheme", "Rename Scheme", "chosen dialog=Beta", "", "Red,Reddish | Beta,z",
@@ -173,10 +168,12 @@ private slots:
             "! Error: Scheme does not exist with this name.  ", "", Missing);
         row("rename scheme, other case", "Rename Scheme", "chosen dialog=Z", taken);
         // A file made since the combo was filled is not overwritten.
-        row("rename scheme, made since listed", "Rename Scheme", "chosen +gamma dialog=gamma",
-            taken);
-        row("rename scheme, pasted slash", "Rename Scheme", "chosen dialog=paste:a/b",
-            Alphanumeric);
+        row("made since listed", "Rename Scheme", "chosen +gamma dialog=gamma", taken);
+        row("rename scheme, pasted slash", "Rename Scheme", "chosen dialog=paste:a/b", "",
+            "Red,Reddish | ab,z", Missing);
+        row("rename scheme, leading dot", "Rename Scheme", "chosen dialog=.x", Alphanumeric);
+        row("rename scheme, nowhere to write", "Rename Scheme", "chosen readonly dialog=Beta",
+            "! Error: The scheme could not be renamed: <d>/Beta.col could not be written.");
     }
     void eachCommandRefusesOrDoesItsWork()
     {
@@ -189,11 +186,16 @@ private slots:
         TestSupport::store("tintwell/settings/ontop", "1");
         TestSupport::writeBytes(file("z"), "");
         open(before, setup.contains("chosen"));
+        QString in = setup.section("scheme=", 1).section(' ', 0, 0); // pasted into the combo
+        QGuiApplication::clipboard()->setText(in.replace("@", QDir(fix.folder->path()).dirName()));
+        if (!in.isEmpty()) win->cboColourScheme->lineEdit()->paste();
+        if (setup.contains("readonly")) ProgramFolder::setOverride(fix.folder->path(), false);
+        qputenv("XDG_DATA_HOME", file("s").toLocal8Bit()); // so no per-user folder can be made
         if (setup.contains("line")) pressLine(1);
         if (setup.contains("-s")) QFile::remove(file("s"));
         if (setup.contains("+gamma")) TestSupport::writeBytes(file("gamma"), Red);
         typeInto(win->txtEnterColName, setup.section("name=", 1));
-        if (setup.contains("No")) fix.messages.answers = {MessageBoxes::Answer::No};
+        if (setup.contains("No")) fix.messages.answers.fill(MessageBoxes::Answer::No, 2);
         const QString typed = setup.section("dialog=", 1);
         QString fields; // the dialog's title, boxes (the new name still empty) and offset
         bool stayedOpen = false;
@@ -206,22 +208,29 @@ private slots:
                 fields += u'|' + box->text();
             fields += QStringLiteral("|%1").arg(dialog->x() - win->x() - Twips::toPixelsX(500));
             QGuiApplication::clipboard()->setText(typed.section("paste:", 1));
-            if (typed.startsWith("paste:"))
-                boxes[1]->paste();
-            else
-                QTest::keyClicks(boxes[1], typed);
+            if (typed.startsWith("paste:")) QTest::keySequence(boxes[1], QKeySequence::Paste);
+            for (const QChar c : typed.startsWith("paste:") ? QString() : typed)
+                if (c == u'⇤')
+                    QTest::keyClick(boxes[1], Qt::Key_Home);
+                else if (c == u'⌦') // with the text X11 gives it
+                    QTest::sendKeyEvent(QTest::Click, boxes[1], Qt::Key_Delete, "\x7f", {});
+                else
+                    QTest::keyClicks(boxes[1], c);
             if (!typed.endsWith('\r') && !typed.endsWith('\x1b'))
                 QTest::mouseClick(button(dialog, "Rename"), Qt::LeftButton);
             stayedOpen = dialog->isVisible();
             if (stayedOpen) dialog->reject();
         });
         fix.windows.calls.clear();
-        QTest::mouseClick(button(win, command), Qt::LeftButton);
+        for (const QString& each : command.split(u'|'))
+            QTest::mouseClick(button(win, each), Qt::LeftButton);
         QCoreApplication::processEvents(); // without a dialog the timer must not outlive the test
-        QCOMPARE(said(), shown);
+        TestSupport::isolateUserFolders(); // the data folder back
+        QCOMPARE(said(), shown.replace("<d>", file("s") + "/Tintwell"));
         if (listed.isEmpty()) listed = setup.contains("chosen") ? "Red,Reddish | s,z" : " | s,z";
         QCOMPARE(this->listed(), listed);
         QCOMPARE(bytesOf(file("s")), after == Same ? before : after);
+        QVERIFY(!QFile::exists(fix.file(".col")) && !QFile::exists(fix.folder->path() + ".col"));
         if (setup.contains("+gamma")) QCOMPARE(bytesOf(file("gamma")), Red);
         const bool renamesColour = command == "Rename";
         const QString dialog = renamesColour ? "frmRename" : "frmRenameScheme";
@@ -236,8 +245,8 @@ private slots:
         QCOMPARE(stayedOpen, shown.startsWith('!'));
     }
 
-    // Before each load a work file is left as a conversion cut short would leave it; a second
-    // load finds the file as the first left it.
+    // The scheme is a link the user made to a file only its owner and group may read, beside the
+    // work file an older version may have left. A second load finds the file as the first left it.
     void loadingConvertsOldSchemesWholeAndOnlyReadsIniOnes_data()
     {
         QTest::addColumn<QByteArray>("content");
@@ -255,11 +264,14 @@ private slots:
         row("old form, a name twice", "Sky,1,0,0\nsky,2,0,0\n", {"Sky", "sky"}, false,
             "[Sky]\r\n1=2\r\n");
         row("old form, blank lines only", " \r\n\r\n", {}, false);
+        row("old form, Windows-1252, lone CRs", "Caf\xE9,1,2,3\rT\xE8,4,5,6", {"Café", "Tè"}, false,
+            "[Caf\xC3\xA9]\r\n1=197121\r\n[T\xC3\xA8]\r\n1=394500\r\n");
         // A conversion that fails part way leaves the file whole.
         row("old form, cut short", "A,1,2,3\r\nB,1,2\r\n", {"A"}, true);
         row("channel no number", "Red,1e,0,0\r\n", {}, true);
         row("name no header", QByteArray("Re\0d,1,1,1\r\n", 12), {}, true);
         row("long line", QByteArray(4 << 20, 'x'), {}, true);
+        row("far too big to read", Red + QByteArray(17 << 20, ';'), {}, true);
         // An INI scheme is only read.
         row("INI, no key 1", "[Red]\n2=5\n[Blue]\r\n1=9", {"Red", "Blue"}, false);
         row("INI, value no number", "[Red]\r\n1=5\r\n[Blue]\r\n1=blue\r\n", {"Red"}, true);
@@ -271,21 +283,29 @@ private slots:
         QFETCH(QStringList, listed);
         QFETCH(bool, failed);
         QFETCH(QByteArray, after);
-        const QByteArray stale = "[Stale]\r\n1=1\r\n";
-        TestSupport::writeBytes(fix.file("schemeTemp$$$.col"), stale);
+        TestSupport::writeBytes(fix.file("schemeTemp$$$.col"), RGB);
+        const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                          QFile::ReadUser | QFile::WriteUser;
+        TestSupport::writeBytes(fix.file("target"), "");
+        QVERIFY(QFile::setPermissions(fix.file("target"), mode) &&
+                QFile::link(fix.file("target"), file("s")));
         open(content);
         QCOMPARE(this->listed().section(" | ", 0, 0), listed.join(u','));
         QCOMPARE(said(), failed ? "x Error: There was a error loading this Scheme  " : "");
         choose("s");
         QCOMPARE(bytesOf(file("s")), after == Same ? content : after);
-        // A conversion replaces the work file and removes it; a failed one never writes it.
-        QCOMPARE(bytesOf(fix.file("schemeTemp$$$.col")), after == Same ? stale : Missing);
+        // The work file may hold colours a cut-short conversion never moved: it is left alone.
+        QCOMPARE(bytesOf(fix.file("schemeTemp$$$.col")), RGB);
+        QVERIFY(QFileInfo(file("s")).isSymLink() && QFile::permissions(fix.file("target")) == mode);
     }
 
-    void aChosenColourBecomesTheMainWindowsColour()
+    void theChosenLineStaysInViewAndItsColourBecomesTheMainWindows()
     {
         TestSupport::writeBytes(file("one"), Red);
-        open(RGB);
+        QByteArray many = RGB;
+        for (int i = 3; i < 30; ++i)
+            many += "[C" + QByteArray::number(i) + "]\r\n1=0\r\n";
+        open(many);
         pressLine(1);
         for (const QString way : {"Select Colour", "double-click", "Enter"}) {
             fix.window->SetFormColours(0);
@@ -293,6 +313,14 @@ private slots:
             if (way == "double-click") QTest::mouseDClick(lines, Qt::LeftButton, {}, {20, 22});
             if (way == "Enter") QTest::keyClick(lines, Qt::Key_Return);
             QVERIFY2(fix.window->txtHexCodeHtml->text() == "\"#00FF00\"", qPrintable(way));
+        }
+        for (const auto key : {Qt::Key_Down, Qt::Key_Up}) {
+            for (int move = 0; move < 29; ++move) {
+                QTest::keyClick(lines, key);
+                const int top = lines->y() + 15 * win->devColorSelect1->ListIndex(); // in the view
+                QVERIFY(top >= 0 && top + 15 <= lines->parentWidget()->height());
+            }
+            QCOMPARE(win->devColorSelect1->ListIndex(), key == Qt::Key_Down ? 29 : 0);
         }
         // The line pressed last is past the end of the shorter scheme now listed.
         pressLine(2);

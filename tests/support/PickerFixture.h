@@ -5,6 +5,7 @@
 #include "StandIns.h"
 #include "frmColourPicker.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -22,6 +23,7 @@ struct PickerFixture {
     {
         close();
         TestSupport::forgetSettings();
+        QDir(qEnvironmentVariable("XDG_DATA_HOME") + "/Tintwell").removeRecursively();
         folder = std::make_unique<QTemporaryDir>();
         ProgramFolder::setOverride(folder->path());
         messages.shown.clear();
