@@ -38,7 +38,7 @@ QPixmap Dropper()
     return pixmap;
 }
 
-QIcon Copy()
+QPixmap Copy()
 {
     QPixmap pixmap(16, 16);
     pixmap.fill(Qt::transparent);
@@ -49,8 +49,9 @@ QIcon Copy()
     painter.setBrush(Qt::white);
     painter.drawRect(6, 5, 8, 10);
     painter.setPen(QColor(120, 120, 160));
-    for (int y = 8; y <= 12; y += 2) painter.drawLine(8, y, 12, y);
-    return QIcon(pixmap);
+    for (int y = 8; y <= 12; y += 2)
+        painter.drawLine(8, y, 12, y);
+    return pixmap;
 }
 
 } // namespace Pictures

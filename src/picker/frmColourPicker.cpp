@@ -4,6 +4,7 @@
 #include "PalletteFile.h"
 #include "Pictures.h"
 #include "Twips.h"
+#include "cpvButton.h"
 #include "ctxUpDown.h"
 
 #include <QCheckBox>
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTimer>
@@ -42,11 +42,13 @@ QLineEdit* textBox(QWidget* parent, const QString& text = {}, bool readOnly = fa
     return box;
 }
 
-QPushButton* copyButton(QWidget* parent, const QString& name)
+// The copy buttons show a picture and no caption.
+cpvButton* copyButton(QWidget* parent, const QString& name)
 {
-    auto* button = new QPushButton(parent);
+    auto* button = new cpvButton(QString(), parent);
     button->setObjectName(name);
-    button->setIcon(Pictures::Copy());
+    button->setStyle(1);
+    button->setPicture(Pictures::Copy());
     button->setToolTip(QObject::tr("Copy to the clipboard"));
     return button;
 }
@@ -100,7 +102,11 @@ frmColourPicker::frmColourPicker(QWidget* parent) : QMainWindow(parent)
     Form_Load();
 }
 
-frmColourPicker::~frmColourPicker() = default;
+// The chart has no owner to take it along.
+frmColourPicker::~frmColourPicker()
+{
+    delete rgbChart_;
+}
 
 void frmColourPicker::buildMenus()
 {
@@ -125,9 +131,8 @@ void frmColourPicker::buildMenus()
     mnusaveasscheme = mnuhidden->addAction(QStringLiteral("Save as Scheme"));
     mnusaveasscheme->setVisible(false);
 
-    // The windows behind these items arrive with their own features.
-    for (QAction* pending : {mnutoolsrgbchart, mnuCheck, mnuhelpabout})
-        pending->setEnabled(false);
+    // The window behind this item arrives with its own feature.
+    mnuCheck->setEnabled(false);
 }
 
 void frmColourPicker::buildCodePanes(QWidget* client)
@@ -169,8 +174,8 @@ void frmColourPicker::buildCodePanes(QWidget* client)
 void frmColourPicker::buildPickerFrame(QWidget* client)
 {
     Frame2 = place(frame(client, QString()), 2820, 0, 3495, 2415);
-    Command1 = place(new QPushButton(QStringLiteral("Choose Colour"), Frame2), 120, 240, 1575, 375);
-    cmd3rdParty = place(new QPushButton(QStringLiteral("Rizezor AD"), Frame2), 120, 720, 1575, 375);
+    Command1 = place(new cpvButton(QStringLiteral("Choose Colour"), Frame2), 120, 240, 1575, 375);
+    cmd3rdParty = place(new cpvButton(QStringLiteral("Rizezor AD"), Frame2), 120, 720, 1575, 375);
     Label9 =
         place(label(Frame2, QStringLiteral("Click Dropper and Drag -->")), 1920, 240, 1020, 600);
     Label9->setWordWrap(true);
@@ -202,7 +207,7 @@ void frmColourPicker::buildHexFrame(QWidget* client)
     Label4 = place(label(Frame3, QStringLiteral("Enter Hex Code To Get Colour"), true), 120, 300,
                    2400, 255);
     txtEnterHex = place(textBox(Frame3), 2640, 255, 1815, 285);
-    cmdApply = place(new QPushButton(QStringLiteral("Apply"), Frame3), 4560, 210, 1575, 375);
+    cmdApply = place(new cpvButton(QStringLiteral("Apply"), Frame3), 4560, 210, 1575, 375);
 }
 
 void frmColourPicker::buildPalletteFrame(QWidget* client)
@@ -249,10 +254,11 @@ void frmColourPicker::buildEditingFrames(QWidget* client)
     ctxUpDown4 = place(new ctxUpDown(Frame4), 1365, 1245, 240, 315);
     sliRGB3 = place(slider(Frame4, 255), 1680, 1230, 4455, 375);
     txtRGBvalue = place(textBox(Frame4, {}, true), 720, 1650, 1935, 285);
-    cmdRGBcopy = place(new QPushButton(QStringLiteral("Copy RGB"), Frame4), 2760, 1620, 1575, 345);
-    cmdRGBcopy->setIcon(Pictures::Copy());
+    cmdRGBcopy = place(new cpvButton(QStringLiteral("Copy RGB"), Frame4), 2760, 1620, 1575, 345);
+    cmdRGBcopy->setStyle(1);
+    cmdRGBcopy->setPicture(Pictures::Copy());
     cmdRGBtoPallette =
-        place(new QPushButton(QStringLiteral("To Pallette"), Frame4), 4440, 1620, 1575, 345);
+        place(new cpvButton(QStringLiteral("To Pallette"), Frame4), 4440, 1620, 1575, 345);
 
     Frame5 = place(frame(client, QStringLiteral(" HSB ")), 60, 4320, 6255, 2055);
     Label10 = place(label(Frame5, QStringLiteral("Hue")), 120, 345, 600, 255);
@@ -268,7 +274,7 @@ void frmColourPicker::buildEditingFrames(QWidget* client)
     ctxUpDown7 = place(new ctxUpDown(Frame5), 1365, 1245, 240, 315);
     Slider2 = place(slider(Frame5, 100), 1680, 1230, 4455, 375);
     cmdHSBtoPallette =
-        place(new QPushButton(QStringLiteral("To Pallette"), Frame5), 4440, 1620, 1575, 345);
+        place(new cpvButton(QStringLiteral("To Pallette"), Frame5), 4440, 1620, 1575, 345);
 
     Frame4->hide();
     Frame5->hide();

@@ -11,6 +11,7 @@
 #include <array>
 
 class ColourBox;
+class cpvButton;
 class ctxUpDown;
 class QAction;
 class QCheckBox;
@@ -19,7 +20,6 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QPushButton;
 class QRadioButton;
 class QSlider;
 class QTimer;
@@ -86,9 +86,9 @@ public:
     QLineEdit* txtRGBforVB = nullptr;
     QLineEdit* txtHexforVB = nullptr;
     QLineEdit* txtHSL = nullptr;
-    QPushButton* cmdHexHtml = nullptr;
-    QPushButton* cmdRGBforVB = nullptr;
-    QPushButton* Command3 = nullptr;
+    cpvButton* cmdHexHtml = nullptr;
+    cpvButton* cmdRGBforVB = nullptr;
+    cpvButton* Command3 = nullptr;
 
     // Second code pane.
     QGroupBox* Frame7 = nullptr;
@@ -101,10 +101,10 @@ public:
     QLineEdit* txtJava = nullptr;
     QLineEdit* txtDelphi = nullptr;
     QLineEdit* txtPhotoshop = nullptr;
-    QPushButton* cmdCPP = nullptr;
-    QPushButton* cmdJava = nullptr;
-    QPushButton* cmdDelphi = nullptr;
-    QPushButton* cmdPhotoshop = nullptr;
+    cpvButton* cmdCPP = nullptr;
+    cpvButton* cmdJava = nullptr;
+    cpvButton* cmdDelphi = nullptr;
+    cpvButton* cmdPhotoshop = nullptr;
 
     // RGB editing frame.
     QGroupBox* Frame4 = nullptr;
@@ -118,8 +118,8 @@ public:
     QSlider* sliRGB1 = nullptr;
     QSlider* sliRGB2 = nullptr;
     QSlider* sliRGB3 = nullptr;
-    QPushButton* cmdRGBtoPallette = nullptr;
-    QPushButton* cmdRGBcopy = nullptr;
+    cpvButton* cmdRGBtoPallette = nullptr;
+    cpvButton* cmdRGBcopy = nullptr;
     ctxUpDown* ctxUpDown2 = nullptr;
     ctxUpDown* ctxUpDown3 = nullptr;
     ctxUpDown* ctxUpDown4 = nullptr;
@@ -135,7 +135,7 @@ public:
     QSlider* Slider1 = nullptr;
     QSlider* Slider2 = nullptr;
     QSlider* Slider3 = nullptr;
-    QPushButton* cmdHSBtoPallette = nullptr;
+    cpvButton* cmdHSBtoPallette = nullptr;
     ctxUpDown* ctxUpDown5 = nullptr;
     ctxUpDown* ctxUpDown6 = nullptr;
     ctxUpDown* ctxUpDown7 = nullptr;
@@ -144,7 +144,7 @@ public:
     QGroupBox* Frame3 = nullptr;
     QLabel* Label4 = nullptr;
     QLineEdit* txtEnterHex = nullptr;
-    QPushButton* cmdApply = nullptr;
+    cpvButton* cmdApply = nullptr;
 
     // Dropper, swatch, magnifier.
     QGroupBox* Frame2 = nullptr;
@@ -152,8 +152,8 @@ public:
     QLabel* Picture1 = nullptr;
     ColourBox* picShowColour = nullptr;
     QLineEdit* txtSampleText = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* cmd3rdParty = nullptr;
+    cpvButton* Command1 = nullptr;
+    cpvButton* cmd3rdParty = nullptr;
     QLabel* picMagnify = nullptr;
     QTimer* Timer1 = nullptr;
     QCheckBox* Check2 = nullptr;
@@ -264,14 +264,19 @@ private:
     // The schemes window (frmColourPicker_Schemes.cpp).
     void mnufilecustomcolour_Click();
 
+    // The chart and About windows (frmColourPicker_Windows.cpp).
+    void mnutoolsrgbchart_Click();
+    void mnuhelpabout_Click();
+
     // Dragging the window by its client area (frmColourPicker_Events.cpp).
     bool isEditingField(QObject* object) const;
     bool isDragSurface(QObject* object) const;
     bool dragWindow(QEvent* event);
 
     QPixmap Picture2;
-    // The one schemes window, while it is open.
+    // The one schemes window, and the one chart, while they are open.
     QPointer<QWidget> customColour_;
+    QPointer<QWidget> rgbChart_;
     // True from a press on the dropper box to its release.
     bool dropperDragging_ = false;
     // What the magnifier box shows now: the screen pixels and where its cross-hair is.

@@ -9,11 +9,11 @@
 #include "Hex2Dec.h"
 #include "MessageBoxes.h"
 #include "Numbers.h"
+#include "cpvButton.h"
 #include "frmColourPicker.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSlider>
 
 namespace {

@@ -2,6 +2,7 @@
 // fields, and dragging the window by its client area.
 #include "ColourBox.h"
 #include "WindowService.h"
+#include "cpvButton.h"
 #include "ctxUpDown.h"
 #include "frmColourPicker.h"
 
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTimer>
@@ -66,10 +66,10 @@ void frmColourPicker::connectControls()
     connect(Slider3, &QSlider::valueChanged, this, [this] { SliderHSB_Change(SaturationEdited); });
 
     connect(txtEnterHex, &QLineEdit::textChanged, this, [this] { txtEnterHex_Change(); });
-    connect(cmdApply, &QPushButton::clicked, this, [this] { cmdApply_Click(); });
+    connect(cmdApply, &cpvButton::Click, this, [this] { cmdApply_Click(); });
 
-    const auto onCopy = [this](QPushButton* button, QLineEdit* box) {
-        connect(button, &QPushButton::clicked, this, [=, this] { CopyBox(box); });
+    const auto onCopy = [this](cpvButton* button, QLineEdit* box) {
+        connect(button, &cpvButton::Click, this, [=, this] { CopyBox(box); });
     };
     onCopy(cmdHexHtml, txtHexCodeHtml);
     onCopy(cmdRGBforVB, txtRGBforVB);
@@ -78,7 +78,7 @@ void frmColourPicker::connectControls()
     onCopy(cmdJava, txtJava);
     onCopy(cmdDelphi, txtDelphi);
     onCopy(cmdPhotoshop, txtPhotoshop);
-    connect(cmdRGBcopy, &QPushButton::clicked, this, [this] { cmdRGBcopy_Click(); });
+    connect(cmdRGBcopy, &cpvButton::Click, this, [this] { cmdRGBcopy_Click(); });
 
     // Setting a box or option from code runs its click behaviour too, so it hangs on the state.
     connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
@@ -116,18 +116,20 @@ void frmColourPicker::connectControls()
     connect(mnuClearColour, &QAction::triggered, this, [this] { mnuClearColour_Click(); });
     connect(mnuclearall, &QAction::triggered, this, [this] { mnuclearall_Click(); });
     connect(Timer2, &QTimer::timeout, this, [this] { Timer2_Timer(); });
-    for (QPushButton* toPallette : {cmdRGBtoPallette, cmdHSBtoPallette})
-        connect(toPallette, &QPushButton::clicked, this,
+    for (cpvButton* toPallette : {cmdRGBtoPallette, cmdHSBtoPallette})
+        connect(toPallette, &cpvButton::Click, this,
                 [this] { SavePalletteColour(picShowColour->BackColor()); });
 
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
     connect(ctxUpDown1, &ctxUpDown::Change, this, [this](int Delta) { ctxUpDown1_Change(Delta); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command1, &cpvButton::Click, this, [this] { Command1_Click(); });
     Picture1->installEventFilter(this);
 
     connect(mnufilecustomcolour, &QAction::triggered, this,
             [this] { mnufilecustomcolour_Click(); });
     connect(mnufileexit, &QAction::triggered, this, &QWidget::close);
+    connect(mnutoolsrgbchart, &QAction::triggered, this, [this] { mnutoolsrgbchart_Click(); });
+    connect(mnuhelpabout, &QAction::triggered, this, [this] { mnuhelpabout_Click(); });
     connect(mnuhelpcontents, &QAction::triggered, this, [this] { mnuhelpcontents_Click(); });
 
     for (QLineEdit* field :

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "Twips.h"
+#include "cpvButton.h"
 
 #include <QLabel>
-#include <QPushButton>
 
 // The schemes windows are laid out in twips, relative to the window for frames and to the frame
 // for the controls inside it.
@@ -11,12 +11,9 @@ namespace SchemeLayout {
 
 using Twips::place;
 
-// Enter in a box must reach the box's own handling, never a default button.
-inline QPushButton* button(QWidget* parent, const QString& caption)
+inline cpvButton* button(QWidget* parent, const QString& caption)
 {
-    auto* result = new QPushButton(caption, parent);
-    result->setAutoDefault(false);
-    return result;
+    return new cpvButton(caption, parent);
 }
 
 inline QLabel* label(QWidget* parent, const QString& caption)

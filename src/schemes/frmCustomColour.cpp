@@ -20,7 +20,6 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPushButton>
 
 using SchemeLayout::button;
 using SchemeLayout::place;
@@ -104,13 +103,13 @@ void frmCustomColour::connectControls()
     cboColourScheme->lineEdit()->installEventFilter(this);
     txtEnterColName->installEventFilter(this);
 
-    connect(cmdADDColour, &QPushButton::clicked, this, [this] { cmdADDColour_Click(); });
-    connect(cmdDelColour, &QPushButton::clicked, this, [this] { cmdDelColour_Click(); });
-    connect(cmdRenameColour, &QPushButton::clicked, this, [this] { cmdRenameColour_Click(); });
-    connect(cmdDeleteScheme, &QPushButton::clicked, this, [this] { cmdDeleteScheme_Click(); });
-    connect(cmdRenameScheme, &QPushButton::clicked, this, [this] { cmdRenameScheme_Click(); });
-    connect(cmdSelectColour, &QPushButton::clicked, this, [this] { cmdSelectColour_Click(); });
-    connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdADDColour, &cpvButton::Click, this, [this] { cmdADDColour_Click(); });
+    connect(cmdDelColour, &cpvButton::Click, this, [this] { cmdDelColour_Click(); });
+    connect(cmdRenameColour, &cpvButton::Click, this, [this] { cmdRenameColour_Click(); });
+    connect(cmdDeleteScheme, &cpvButton::Click, this, [this] { cmdDeleteScheme_Click(); });
+    connect(cmdRenameScheme, &cpvButton::Click, this, [this] { cmdRenameScheme_Click(); });
+    connect(cmdSelectColour, &cpvButton::Click, this, [this] { cmdSelectColour_Click(); });
+    connect(cmdExit, &cpvButton::Click, this, &QWidget::close);
 
     connect(devColorSelect1, &devColorSelect::DevColorSelectorMouseDown, this,
             [this](int, int index, const QString&, int colour) {

@@ -8,7 +8,7 @@ class ColourBox;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
-class QPushButton;
+class cpvButton;
 class SchemeHost;
 class devColorSelect;
 
@@ -35,19 +35,19 @@ public:
 
     QGroupBox* Frame1 = nullptr;
     QLineEdit* txtEnterColName = nullptr;
-    QPushButton* cmdADDColour = nullptr;
+    cpvButton* cmdADDColour = nullptr;
     QGroupBox* Frame2 = nullptr;
     QComboBox* cboColourScheme = nullptr;
-    QPushButton* cmdDeleteScheme = nullptr;
-    QPushButton* cmdRenameScheme = nullptr;
+    cpvButton* cmdDeleteScheme = nullptr;
+    cpvButton* cmdRenameScheme = nullptr;
     QGroupBox* Frame3 = nullptr;
     QWidget* Picture1 = nullptr;
     devColorSelect* devColorSelect1 = nullptr;
     ColourBox* picSelect = nullptr;
-    QPushButton* cmdSelectColour = nullptr;
-    QPushButton* cmdDelColour = nullptr;
-    QPushButton* cmdRenameColour = nullptr;
-    QPushButton* cmdExit = nullptr;
+    cpvButton* cmdSelectColour = nullptr;
+    cpvButton* cmdDelColour = nullptr;
+    cpvButton* cmdRenameColour = nullptr;
+    cpvButton* cmdExit = nullptr;
 
     // The line last pressed in the colour list.
     int CurrentLine = 0;

@@ -33,8 +33,8 @@ frmRename::frmRename(frmCustomColour& owner)
     cmdRename = place(button(this, QStringLiteral("Rename")), 1740, 1740, 1095, 345);
     cmdExit = place(button(this, QStringLiteral("Exit")), 2925, 1740, 1095, 345);
 
-    connect(cmdRename, &QPushButton::clicked, this, [this] { cmdRename_Click(); });
-    connect(cmdExit, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cmdRename, &cpvButton::Click, this, [this] { cmdRename_Click(); });
+    connect(cmdExit, &cpvButton::Click, this, &QDialog::reject);
     watchNewName(txtNewName);
 }
 

@@ -4,7 +4,7 @@
 
 class ColourBox;
 class QGroupBox;
-class QPushButton;
+class cpvButton;
 
 // "Rename Colour": gives one colour of a scheme a new name. The schemes window fills the fields
 // before it shows the dialog.
@@ -23,8 +23,8 @@ public:
     ColourBox* Picture1 = nullptr;
     QLineEdit* txtOldName = nullptr;
     QLineEdit* txtNewName = nullptr;
-    QPushButton* cmdRename = nullptr;
-    QPushButton* cmdExit = nullptr;
+    cpvButton* cmdRename = nullptr;
+    cpvButton* cmdExit = nullptr;
 
 protected:
     void cmdRename_Click() override;

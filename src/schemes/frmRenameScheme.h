@@ -3,7 +3,7 @@
 #include "RenameDialog.h"
 
 class QGroupBox;
-class QPushButton;
+class cpvButton;
 
 // "Rename Scheme": gives a scheme's file a new name. The schemes window fills in the old name.
 class frmRenameScheme : public RenameDialog {
@@ -18,8 +18,8 @@ public:
     QGroupBox* Frame1 = nullptr;
     QLineEdit* txtOldSchemeName = nullptr;
     QLineEdit* txtNewSchemeName = nullptr;
-    QPushButton* cmdRename = nullptr;
-    QPushButton* cmdExit = nullptr;
+    cpvButton* cmdRename = nullptr;
+    cpvButton* cmdExit = nullptr;
 
 protected:
     void cmdRename_Click() override;

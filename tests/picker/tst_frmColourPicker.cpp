@@ -5,6 +5,7 @@
 #include "StandIns.h"
 #include "TestMain.h"
 #include "WholeFile.h"
+#include "cpvButton.h"
 #include "ctxUpDown.h"
 #include "frmCustomColour.h"
 
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTimer>
@@ -402,8 +402,8 @@ private slots:
         QVERIFY(w.txtEnterHex->hasFocus());
         QCOMPARE(colourShown(w), "18 52 86 210 79 34 " + Forms123456 + " 5649426");
         QStringList copied;
-        for (QPushButton* button : {w.cmdHexHtml, w.cmdRGBforVB, w.Command3, w.cmdRGBcopy, w.cmdCPP,
-                                    w.cmdJava, w.cmdDelphi, w.cmdPhotoshop}) {
+        for (cpvButton* button : {w.cmdHexHtml, w.cmdRGBforVB, w.Command3, w.cmdRGBcopy, w.cmdCPP,
+                                  w.cmdJava, w.cmdDelphi, w.cmdPhotoshop}) {
             if (button == w.cmdCPP) QTest::mouseClick(w.Option1, Qt::LeftButton); // second pane
             QTest::mouseClick(button, Qt::LeftButton);
             copied << QGuiApplication::clipboard()->text();

@@ -2,6 +2,7 @@
 #include "PickerFixture.h"
 #include "TestMain.h"
 #include "Twips.h"
+#include "cpvButton.h"
 #include "devColorSelect.h"
 #include "frmCustomColour.h"
 
@@ -12,7 +13,6 @@
 #include <QDialog>
 #include <QDir>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTimer>
 
 using TestSupport::bytesOf;
@@ -50,10 +50,10 @@ class tst_frmCustomColour : public QObject {
                           view->visualRect(view->model()->index(row, 0)).center());
     }
     void pressLine(int line) { QTest::mouseClick(lines, Qt::LeftButton, {}, {20, 15 * line + 7}); }
-    QPushButton* button(QWidget* window, const QString& caption) const
+    cpvButton* button(QWidget* window, const QString& caption) const
     {
-        for (QPushButton* button : window->findChildren<QPushButton*>())
-            if (button->text().trimmed() == caption) return button;
+        for (cpvButton* button : window->findChildren<cpvButton*>())
+            if (button->Caption().trimmed() == caption) return button;
         return nullptr;
     }
     // The colours listed, then the schemes: "Red,Blue | s,z".

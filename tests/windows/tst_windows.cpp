@@ -1,0 +1,162 @@
+#include "PickerFixture.h"
+#include "ScrollingViewPort.h"
+#include "TestMain.h"
+#include "Twips.h"
+#include "WindowPictures.h"
+#include "frmAbout.h"
+#include "frmRGBchart.h"
+
+#include <QLabel>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTimer>
+
+using TestSupport::stored;
+
+class tst_windows : public QObject {
+    Q_OBJECT
+
+    PickerFixture f;
+
+    // What the viewport shows of the chart, where it shows the chart.
+    static QImage seen(const frmRGBchart& chart)
+    {
+        const QRect area(chart.ScrollingViewPort1->contentsRect().topLeft(), QSize(200, 150));
+        return chart.ScrollingViewPort1->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    static QImage part(bool hex, const frmRGBchart& chart)
+    {
+        const QPoint from(chart.ScrollingViewPort1->HScroll->value(),
+                          chart.ScrollingViewPort1->VScroll->value());
+        return WindowPictures::Chart(hex).copy(QRect(from, QSize(200, 150)));
+    }
+
+private slots:
+    void init() { f.reset(); }
+    void cleanup() { f.close(); }
+
+    // The block holds every channel mix of 255, 204, 153, 102, 51 and 0: green by column, red
+    // and blue by row. Greys over reds on the left, greens over blues on the right, in steps of
+    // 17. Both charts have the same swatches; only the codes differ.
+    void chartsShowEveryColourInItsPlace()
+    {
+        const QImage rgb = WindowPictures::Chart(false), hex = WindowPictures::Chart(true);
+        QCOMPARE(rgb.size(), QSize(491, 791));
+        QVERIFY(rgb != hex);
+        const int steps[] = {255, 204, 153, 102, 51, 0};
+        for (int column = 0; column < 8; ++column) {
+            for (int row = 0; row < (column % 7 == 0 ? 30 : 36); ++row) {
+                const int side = row < 15 ? 238 - 17 * row : 255 - 17 * (row - 15);
+                const QRgb expected =
+                    column == 0   ? (row < 15 ? qRgb(side, side, side) : qRgb(side, 0, 0))
+                    : column == 7 ? (row < 15 ? qRgb(0, side + 17, 0) : qRgb(0, 0, side))
+                                  : qRgb(steps[row / 6], steps[column - 1], steps[row % 6]);
+                const QRect swatch = WindowPictures::Swatch(column, row);
+                QCOMPARE(QColor(rgb.pixel(swatch.center())), QColor(expected));
+                QCOMPARE(rgb.copy(swatch), hex.copy(swatch));
+            }
+        }
+    }
+
+    void codesAreRedGreenBlue_data()
+    {
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<QString>("codes");
+        QTest::newRow("example") << QColor(204, 153, 51) << "204,153,51 CC9933";
+        QTest::newRow("zero, small") << QColor(0, 17, 255) << "0,17,255 0011FF";
+    }
+    void codesAreRedGreenBlue()
+    {
+        QFETCH(QColor, colour);
+        QTEST(WindowPictures::Label(colour.rgb(), false) + u' ' +
+                  WindowPictures::Label(colour.rgb(), true),
+              "codes");
+    }
+
+    // The first chart opens at 7920 x 6720 twips in the top-left corner. Each switch shows the
+    // other chart at the same place; a bar too short for the chart ends in mode 3, one for a
+    // chart that fits keeps its mode.
+    void chartSwitchesPicturesKeepingTheBarsInLine()
+    {
+        f.start().mnutoolsrgbchart->trigger();
+        QPointer<frmRGBchart> chart;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* found = qobject_cast<frmRGBchart*>(window)) chart = found;
+        QVERIFY(chart && chart->isVisible());
+        QCOMPARE(chart->frameGeometry(), Twips::toPixels(0, 0, 7920, 6720));
+        ScrollingViewPort* view = chart->ScrollingViewPort1;
+        view->VScroll->setValue(200);
+        view->setScrollBarVerticle(1);
+        view->setScrollBarHorizontal(1);
+        QTest::mouseClick(chart->Option2, Qt::LeftButton);
+        QCOMPARE(seen(*chart), part(true, *chart));
+        QVERIFY(view->VScroll->value() == 200 && view->ScrollBarVerticle() == 3);
+        QCOMPARE(view->ScrollBarHorizontal(), 1);
+        chart->resize(600, 1000);
+        view->setScrollBarVerticle(1);
+        QTest::mouseClick(chart->Option1, Qt::LeftButton);
+        QCOMPARE(seen(*chart), part(false, *chart));
+        QCOMPARE(view->ScrollBarVerticle(), 1);
+        const int height = chart->frameGeometry().height();
+        QTest::keyClick(chart->Option1, Qt::Key_Escape);
+        QTRY_VERIFY(!chart); // closed and gone
+        QCOMPARE(stored("tintwell/FormSettings/frmRGBchart height"),
+                 QString::number(height * Twips::perPixelY()));
+    }
+
+    // Opening joins the top band when "ontop" is on; closing leaves it and, when "ontop" is on,
+    // puts the main window back. The chart counts any number but 0 as on, and a setting never
+    // stored too; About joins only on 1, leaves on anything but 0, and reads a missing one as 0.
+    void windowsKeepTheTopBand_data()
+    {
+        QTest::addColumn<QString>("onTop");
+        QTest::addColumn<QString>("calls");
+        QTest::newRow("chart, never set") << QString() << "top:C untop:C top:M";
+        QTest::newRow("chart, 2") << QStringLiteral("2") << "top:C untop:C top:M";
+        QTest::newRow("chart, off") << QStringLiteral("0") << "untop:C";
+        QTest::newRow("About, never set") << QString() << "untop:A";
+        QTest::newRow("About, on") << QStringLiteral("1") << "top:A untop:A top:M";
+        QTest::newRow("About, 2") << QStringLiteral("2") << "untop:A top:M";
+    }
+    void windowsKeepTheTopBand()
+    {
+        QFETCH(QString, onTop);
+        if (!onTop.isEmpty()) TestSupport::store("tintwell/settings/ontop", onTop);
+        QWidget main;
+        main.setObjectName("frmColourPicker");
+        QWidget* window = QTest::currentDataTag()[0] == 'c'
+                              ? static_cast<QWidget*>(new frmRGBchart(&main))
+                              : new frmAbout(&main);
+        window->show();
+        // About closes on a click anywhere, its version included.
+        if (auto* about = qobject_cast<frmAbout*>(window); about && onTop.isEmpty())
+            QTest::mouseClick(about->lblVersion, Qt::LeftButton);
+        else
+            QTest::keyClick(window, Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
+        if (qobject_cast<frmAbout*>(window)) delete window;
+        QTEST(f.windows.calls.join(u' ')
+                  .replace("frmRGBchart", "C")
+                  .replace("frmAbout", "A")
+                  .replace("frmColourPicker", "M"),
+              "calls");
+    }
+
+    // Help > About shows the version the program was built as, modal over the main window.
+    void aboutShowsTheBuildsVersion()
+    {
+        f.start();
+        QString shown;
+        QTimer::singleShot(0, f.window.get(), [&] {
+            auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+            if (!about) return;
+            shown = about->lblVersion->text();
+            QTest::keyClick(about, Qt::Key_Escape);
+        });
+        f.window->mnuhelpabout->trigger();
+        QCOMPARE(shown, "Version " TINTWELL_VERSION);
+    }
+};
+
+TINTWELL_TEST_MAIN(tst_windows)
+#include "tst_windows.moc"
