@@ -4,6 +4,7 @@
 #include "SettingsStore.h"
 #include "Twips.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -37,6 +38,34 @@ double readTwips(const QWidget* window, const char* word, int defaultValue)
     if (!std::isfinite(single) || std::fabs(single) > 1.0e7f) return defaultValue;
     return single;
 }
+
+// Stored sizes are the outer frame's, but a window manager's frame is known only once the window
+// is shown: until then the window takes the whole size inside, and would grow by its frame at
+// every opening. Watches the window until its frame shows, then takes the frame off once.
+class FrameFit final : public QObject {
+public:
+    FrameFit(QWidget* window, QSize outer) : QObject(window), window_(window), outer_(outer)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::Move && type != QEvent::Resize && type != QEvent::Show) return false;
+        const QSize frame = window_->frameGeometry().size() - window_->size();
+        if (frame.isNull()) return false;
+        window_->removeEventFilter(this);
+        window_->resize((outer_ - frame).expandedTo(QSize(1, 1)));
+        deleteLater();
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    QSize outer_;
+};
 
 QString twipsText(int pixels, double twipsPerPixel)
 {
@@ -74,10 +103,10 @@ void ApplyStoredGeometry(QWidget* window, int defaultWidth, int defaultHeight, i
     if (!fixedSize) {
         const double width = readTwips(window, "width", defaultWidth);
         const double height = readTwips(window, "height", defaultHeight);
-        // Stored sizes are the outer frame's; the frame adds nothing until the window is shown.
+        const QSize outer(Twips::toPixelsX(width), Twips::toPixelsY(height));
         const QSize frameExtra = window->frameGeometry().size() - window->size();
-        window->resize(std::max(1, Twips::toPixelsX(width) - frameExtra.width()),
-                       std::max(1, Twips::toPixelsY(height) - frameExtra.height()));
+        window->resize((outer - frameExtra).expandedTo(QSize(1, 1)));
+        if (frameExtra.isNull() && !window->isVisible()) new FrameFit(window, outer);
     }
     const double top = readTwips(window, "Top", defaultTop);
     const double left = readTwips(window, "Left", defaultLeft);
