@@ -126,8 +126,14 @@ void frmColourPicker::buildMenus()
     mnusaveasscheme->setVisible(false);
 
     // The windows behind these items arrive with their own features.
-    for (QAction* pending : {mnutoolsrgbchart, mnuCheck, mnuhelpabout})
+    for (QAction* pending : {mnutoolsrgbchart, mnuhelpabout})
         pending->setEnabled(false);
+
+    // An update server may be named while the program runs; the menu looks each time it opens.
+    mnuhelp->setToolTipsVisible(true);
+    mnuCheck_Refresh();
+    connect(mnuhelp, &QMenu::aboutToShow, this, [this] { mnuCheck_Refresh(); });
+    connect(mnuCheck, &QAction::triggered, this, [this] { mnuCheck_Click(); });
 }
 
 void frmColourPicker::buildCodePanes(QWidget* client)

@@ -264,6 +264,10 @@ private:
     // The schemes window (frmColourPicker_Schemes.cpp).
     void mnufilecustomcolour_Click();
 
+    // The update check (frmColourPicker_Update.cpp): offered only when there is a server to ask.
+    void mnuCheck_Refresh();
+    void mnuCheck_Click();
+
     // Dragging the window by its client area (frmColourPicker_Events.cpp).
     bool isEditingField(QObject* object) const;
     bool isDragSurface(QObject* object) const;
