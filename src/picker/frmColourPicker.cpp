@@ -131,8 +131,11 @@ void frmColourPicker::buildMenus()
     mnusaveasscheme = mnuhidden->addAction(QStringLiteral("Save as Scheme"));
     mnusaveasscheme->setVisible(false);
 
-    // The window behind this item arrives with its own feature.
-    mnuCheck->setEnabled(false);
+    // An update server may be named while the program runs; the menu looks each time it opens.
+    mnuhelp->setToolTipsVisible(true);
+    mnuCheck_Refresh();
+    connect(mnuhelp, &QMenu::aboutToShow, this, [this] { mnuCheck_Refresh(); });
+    connect(mnuCheck, &QAction::triggered, this, [this] { mnuCheck_Click(); });
 }
 
 void frmColourPicker::buildCodePanes(QWidget* client)

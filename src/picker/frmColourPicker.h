@@ -268,6 +268,10 @@ private:
     void mnutoolsrgbchart_Click();
     void mnuhelpabout_Click();
 
+    // The update check (frmColourPicker_Update.cpp): offered only when there is a server to ask.
+    void mnuCheck_Refresh();
+    void mnuCheck_Click();
+
     // Dragging the window by its client area (frmColourPicker_Events.cpp).
     bool isEditingField(QObject* object) const;
     bool isDragSurface(QObject* object) const;

@@ -2,6 +2,7 @@
 
 #include "ColourDialog.h"
 #include "DesktopService.h"
+#include "FileDialog.h"
 #include "MessageBoxes.h"
 #include "ScreenReader.h"
 #include "WindowService.h"
@@ -70,6 +71,21 @@ public:
     QList<Opening> openings;
     QMap<int, int> edits; // custom colour index -> the ColourValue the user puts there
     std::optional<int> answer;
+};
+
+// A file dialog that records each request and answers a path, or a cancel when answer is empty.
+class ScriptedFileDialog final : public FileDialog {
+public:
+    ScriptedFileDialog() { install(this); }
+    ~ScriptedFileDialog() override { install(nullptr); }
+    std::optional<Choice> choose(QWidget*, const Request& request) override
+    {
+        requests << request;
+        return answer ? std::optional(Choice{*answer, request.filterIndex}) : std::nullopt;
+    }
+
+    QList<Request> requests;
+    std::optional<QString> answer;
 };
 
 // A screen made of an image: the desktop's pixels from (0, 0), the monitors laid over it and a
