@@ -5,6 +5,8 @@
 #include <QNetworkRequest>
 #include <QUrl>
 
+#include <algorithm>
+
 ctlDownload::ctlDownload(qint64 maxBytes, QObject* parent)
     : QObject(parent), manager_(new QNetworkAccessManager(this)), maxBytes_(maxBytes)
 {
@@ -68,7 +70,9 @@ void ctlDownload::receive(const QString& xurl)
 {
     const auto it = active_.find(xurl);
     if (it == active_.end()) return;
-    it->bytes += it->reply->read(maxBytes_ + 1 - it->bytes.size());
+    // Only what has arrived: a read asks for the whole length it is given up front.
+    it->bytes += it->reply->read(
+        std::min(it->reply->bytesAvailable(), maxBytes_ + 1 - it->bytes.size()));
     // Past the limit the request fails, however much more the server would send.
     if (it->bytes.size() > maxBytes_) it->reply->abort();
 }
