@@ -7,9 +7,12 @@ cd "$(dirname "$0")/.."
 mode="${1:-run}"
 case "$mode" in run|test) ;; *) echo "usage: $0 run|test" >&2; exit 2 ;; esac
 
+# The second line is for Wayland (the native platform, a headless compositor and a private
+# session bus for the tests' fake portal) and the third for the install and package checks.
 packages=(build-essential cmake qt6-base-dev libxext-dev libx11-dev libxrandr-dev libbenchmark-dev
           xvfb xauth xdotool xclip xsel x11-utils x11-apps imagemagick openbox python3
-          openssl ca-certificates)
+          openssl ca-certificates qt6-wayland weston dbus-daemon
+          desktop-file-utils appstream lintian dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -33,6 +36,8 @@ if [ "$mode" = run ]; then
 fi
 
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+# TINTWELL_PACKAGE_TESTS=1 in the environment adds the install and Debian package checks.
+export TINTWELL_PACKAGE_TESTS="${TINTWELL_PACKAGE_TESTS:-}"
 chmod 700 "$XDG_RUNTIME_DIR"
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x800x24" ctest --test-dir build --output-on-failure -j2

@@ -12,6 +12,7 @@
 
 class ColourBox;
 class cpvButton;
+class FrozenPick;
 class ctxUpDown;
 class QAction;
 class QCheckBox;
@@ -255,6 +256,9 @@ private:
     void Picture1_MouseDown();
     void Picture1_MouseMove();
     void Picture1_MouseUp();
+    void applyPickedColour(int c);
+    void startFrozenPick();
+    void endFrozenPick();
     void Timer1_Timer();
     void followRefreshRate(const QRect& monitor);
     void magnifierFollowsVisibility();
@@ -283,6 +287,8 @@ private:
     QPointer<QWidget> rgbChart_;
     // True from a press on the dropper box to its release.
     bool dropperDragging_ = false;
+    // On Wayland: the pick a press on the dropper began, until it ends.
+    QPointer<FrozenPick> frozenPick_;
     // What the magnifier box shows now: the screen pixels and where its cross-hair is.
     QImage magnifierSource_;
     QPoint magnifierCrossHair_;

@@ -1,7 +1,10 @@
 // Reading the screen: the dropper, the magnifier, and the desktop's colour dialog.
 #include "ColourBox.h"
 #include "ControlWrites.h"
+#include "DesktopPortal.h"
+#include "FrozenPick.h"
 #include "Magnifier.h"
+#include "MessageBoxes.h"
 #include "Numbers.h"
 #include "ScreenReader.h"
 #include "SettingsStore.h"
@@ -20,6 +23,11 @@
 void frmColourPicker::Picture1_MouseDown()
 {
     Picture1->clear();
+    // X cannot see a Wayland desktop: there the pick goes over a picture the portal takes.
+    if (waylandSession()) {
+        startFrozenPick();
+        return;
+    }
     dropperDragging_ = true;
 }
 
@@ -36,6 +44,8 @@ void frmColourPicker::Picture1_MouseMove()
 
 void frmColourPicker::Picture1_MouseUp()
 {
+    // On Wayland the press only began the pick; the frozen screen ends it.
+    if (waylandSession()) return;
     Picture1->setPixmap(Picture2);
     dropperDragging_ = false;
     // A pixel that cannot be read (the pointer off every monitor, a refused grab) picks nothing,
@@ -45,8 +55,11 @@ void frmColourPicker::Picture1_MouseUp()
         ShowSampleColour();
         return;
     }
-    const int c = *picked;
+    applyPickedColour(*picked);
+}
 
+void frmColourPicker::applyPickedColour(int c)
+{
     WriteText(txtRGBforVB, QString::number(c));
     writeRGBFields(c);
     ShowRGBText();
@@ -61,6 +74,36 @@ void frmColourPicker::Picture1_MouseUp()
     SetHSL(txtRGBforVB->text());
 
     SavePalletteColour(c);
+}
+
+void frmColourPicker::startFrozenPick()
+{
+    // A press while the portal has not answered yet starts afresh, so a portal that never
+    // answers cannot leave the dropper dead.
+    delete frozenPick_;
+    auto* pick = new FrozenPick(this);
+    frozenPick_ = pick;
+    connect(pick, &FrozenPick::hovered, picShowColour, &ColourBox::setBackColor);
+    connect(pick, &FrozenPick::picked, this, [this](int c) {
+        endFrozenPick();
+        applyPickedColour(c);
+    });
+    connect(pick, &FrozenPick::cancelled, this, [this] { endFrozenPick(); });
+    connect(pick, &FrozenPick::failed, this, [this](const QString& message) {
+        endFrozenPick();
+        MessageBoxes::instance().show(this, MessageBoxes::Icon::Warning, QStringLiteral("Warning"),
+                                      message, MessageBoxes::Buttons::Ok);
+    });
+    pick->start();
+}
+
+void frmColourPicker::endFrozenPick()
+{
+    Picture1->setPixmap(Picture2);
+    ShowSampleColour();
+    // It is the sender of the signal that ends it.
+    if (frozenPick_) frozenPick_->deleteLater();
+    frozenPick_ = nullptr;
 }
 
 void frmColourPicker::Timer1_Timer()

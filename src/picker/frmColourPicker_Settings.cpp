@@ -1,12 +1,14 @@
 // Start-up, the settings that shape the window, and shut-down.
 #include "ColourBox.h"
 #include "ControlWrites.h"
+#include "DesktopPortal.h"
 #include "HtmlHelp.h"
 #include "Magnifier.h"
 #include "Module1.h"
 #include "ProgramFolder.h"
 #include "Save_Win_POS_SIZE.h"
 #include "SettingsStore.h"
+#include "ctxUpDown.h"
 #include "frmColourPicker.h"
 
 #include <QApplication>
@@ -41,6 +43,9 @@ bool isOn(const QString& stored)
 }
 
 const QString OnTopKey = QStringLiteral("ontop");
+const QString MagnifyOnWayland =
+    QStringLiteral("The magnifier cannot see the screen on Wayland. There the dropper shows its "
+                   "own magnifier, over a still picture of the screen.");
 
 } // namespace
 
@@ -54,8 +59,18 @@ void frmColourPicker::Form_Load()
     Check1->setChecked(isOn(onTop));
     saveExeSetting(LowerSettings, OnTopKey,
                    isOn(onTop) ? QStringLiteral("1") : QStringLiteral("0"));
-    Check2->setChecked(
-        isOn(exeSetting(LowerSettings, QStringLiteral("Magnify"), QStringLiteral("0"))));
+    // The magnifier reads the screen through X, which cannot see a Wayland desktop. Its setting
+    // is kept for the next X session.
+    if (waylandSession()) {
+        for (QWidget* control : {static_cast<QWidget*>(Check2), static_cast<QWidget*>(Text1),
+                                 static_cast<QWidget*>(ctxUpDown1)}) {
+            control->setEnabled(false);
+            control->setToolTip(MagnifyOnWayland);
+        }
+    } else {
+        Check2->setChecked(
+            isOn(exeSetting(LowerSettings, QStringLiteral("Magnify"), QStringLiteral("0"))));
+    }
     // A hand-edited magnification outside 0..99 would turn the magnifier's zoom upside down.
     WriteText(Text1, QString::number(Magnification(exeSetting(
                          LowerSettings, QStringLiteral("Magnification"), QStringLiteral("0")))));

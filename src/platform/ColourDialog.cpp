@@ -1,6 +1,9 @@
 #include "ColourDialog.h"
 
+#include "DesktopPortal.h"
+
 #include <QColorDialog>
+#include <QPushButton>
 
 namespace {
 
@@ -24,6 +27,11 @@ public:
         // The desktop's own dialog would not hand back the 16 custom colours.
         QColorDialog dialog(toColor(initialColour), owner);
         dialog.setOption(QColorDialog::DontUseNativeDialog);
+        // Qt's screen picker reads the screen through X, which on a Wayland desktop sees black
+        // wherever a native window is. Qt offers it natively only where it can read the screen.
+        if (waylandSession())
+            for (QPushButton* button : dialog.findChildren<QPushButton*>())
+                if (button->text() == QColorDialog::tr("&Pick Screen Color")) button->hide();
         const bool accepted = dialog.exec() == QDialog::Accepted;
         for (int i = 0; i < int(custom.size()); ++i)
             custom[i] = toColourValue(QColorDialog::customColor(i));

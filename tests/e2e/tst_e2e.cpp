@@ -190,6 +190,28 @@ private slots:
         QVERIFY(pallette.open(QIODevice::ReadOnly));
         QCOMPARE(pallette.read(14), ("1   " + QByteArray::number(packed)).leftJustified(14));
     }
+
+    // `tintwell --pick` over the frozen screen: Escape prints nothing; a click prints the pixel
+    // under it, the stripe one physical pixel wide at any scale factor.
+    void pickFromTheCommandLinePrintsThePixelClicked()
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(scale()));
+        for (const QString key : {"Escape", ""}) {
+            QProcess pick;
+            pick.setProcessEnvironment(env);
+            pick.start(QStringLiteral(TINTWELL_BINARY), {"--pick"});
+            xdotool({"search", "--sync", "--onlyvisible", "--pid",
+                     QString::number(pick.processId()), "--name", "^Tintwell$"});
+            session.moveTo(QPoint(Swatches::StripeX, Swatches::Area.y() + 30));
+            xdotool(key.isEmpty() ? QStringList{"click", "1"} : QStringList{"key", key});
+            pick.waitForFinished(10000); // false when it has ended already
+            QCOMPARE(pick.state(), QProcess::NotRunning);
+            QCOMPARE(pick.exitCode(), key.isEmpty() ? 0 : 1);
+            QCOMPARE(QString(pick.readAllStandardOutput()),
+                     key.isEmpty() ? Stripe.name().toUpper() + u'\n' : QString());
+        }
+    }
 };
 
 int main(int argc, char* argv[])

@@ -1,0 +1,204 @@
+// Picking on Wayland through the desktop portal, a fake one on the test's private session bus.
+#include "ColourBox.h"
+#include "FakePortal.h"
+#include "FrozenScreen.h"
+#include "PickerFixture.h"
+#include "TestMain.h"
+#include "cpvButton.h"
+
+#include <QBuffer>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace TestSupport;
+
+namespace {
+
+// Each physical pixel differs from every other: red and green are x and y, blue their high bits.
+QRgb desktopPixel(QPoint p)
+{
+    return qRgb(p.x() & 255, p.y() & 255, (p.x() >> 8) << 4 | (p.y() >> 8));
+}
+
+// A "color" result of PickColor.
+QVariant rgb(double red, double green, double blue)
+{
+    QDBusArgument colour;
+    colour.beginStructure();
+    colour << red << green << blue;
+    colour.endStructure();
+    return QVariant::fromValue(colour);
+}
+
+// A mouse event at the middle of a physical pixel: a fraction of a point at a scale factor of 2.
+void mouse(QWidget* window, QEvent::Type type, QPoint pixel, Qt::MouseButton button = {})
+{
+    const QPointF at = (QPointF(pixel) + QPointF(0.5, 0.5)) / window->devicePixelRatioF();
+    QMouseEvent event(type, at, window->mapToGlobal(at), button,
+                      type == QEvent::MouseButtonPress ? button : Qt::NoButton, {});
+    QApplication::sendEvent(window, &event);
+}
+
+FrozenScreen* frozenScreen()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && qobject_cast<FrozenScreen*>(window))
+            return static_cast<FrozenScreen*>(window);
+    return nullptr;
+}
+
+const QPoint Aim(301, 203);
+const QString Unusable = "The desktop portal's answer could not be used";
+
+} // namespace
+
+class tst_FrozenPick : public QObject {
+    Q_OBJECT
+
+    PickerFixture f;
+    FakePortal portal;
+    QTemporaryDir folder;            // "tmp" in it is the temporary folder
+    QImage screen;                   // the screen in its physical pixels
+    QMap<QString, QByteArray> files; // what the portal may hand out
+    // A real compositor's, or a name that only says the session is Wayland.
+    const QByteArray display =
+        qgetenv("WAYLAND_DISPLAY").isEmpty() ? "wl" : qgetenv("WAYLAND_DISPLAY");
+
+private slots:
+    void initTestCase()
+    {
+        QDir().mkpath(folder.filePath("tmp"));
+        qputenv("TMPDIR", folder.filePath("tmp").toLocal8Bit());
+        const QScreen* primary = QGuiApplication::primaryScreen();
+        screen =
+            QImage(primary->geometry().size() * primary->devicePixelRatio(), QImage::Format_RGB32);
+        for (int y = 0; y < screen.height(); ++y)
+            for (int x = 0; x < screen.width(); ++x)
+                screen.setPixel(x, y, desktopPixel({x, y}));
+        const auto png = [](const QImage& image) {
+            QBuffer buffer;
+            return image.save(&buffer, "PNG") ? buffer.data() : QByteArray();
+        };
+        files = {{"tmp/a.png", png(screen)},
+                 {"kept/a.png", png(screen)},
+                 {"tmp/small.png", png(screen.copy(0, 0, 8, 8))},
+                 {"tmp/text", "no PNG"}};
+    }
+    void init()
+    {
+        f.reset();
+        qputenv("WAYLAND_DISPLAY", display);
+        store("tintwell/settings/Magnify", "1");
+        QVERIFY(portal.setPresent(true));
+        portal.asked.clear();
+    }
+    void cleanup() { f.close(); }
+
+    // Only a usable answer changes the colour and the palette; nothing but a missing portal and
+    // unusable answers says a word. The screen shows frozen pixel for pixel (at scale 2 too),
+    // the swatch and a 10:1 loupe follow the pointer; a file the portal left in the temporary
+    // folder is deleted once read.
+    void dropperOnWaylandPicksThroughThePortal_data()
+    {
+        QTest::addColumn<QString>("screenshot"); // the file answered, or the portal's code
+        QTest::addColumn<QVariant>("colour");    // PickColor's, when it answers one
+        QTest::addColumn<QString>("action");     // over the frozen screen
+        QTest::addColumn<int>("picked");         // -1: none
+        QTest::addColumn<QString>("said");       // how the message starts
+        const QRgb c = desktopPixel(Aim);
+        const int aimed = qRed(c) | qGreen(c) << 8 | qBlue(c) << 16;
+        const QVariant none;
+        QTest::newRow("picked") << "tmp/a.png" << none << "click" << aimed << "";
+        QTest::newRow("kept outside tmp") << "kept/a.png" << none << "click" << aimed << "";
+        QTest::newRow("Escape") << "tmp/a.png" << none << "Escape" << -1 << "";
+        QTest::newRow("right click") << "tmp/a.png" << none << "right" << -1 << "";
+        QTest::newRow("portal cancels") << "1" << none << "" << -1 << "";
+        // 0.6 * 255 is a hair under 153, 0.5 * 255 is 127.5: rounded, not truncated.
+        QTest::newRow("refused, PickColor")
+            << "2" << rgb(0.6, 0.4, 0.5) << "" << (153 | 102 << 8 | 128 << 16) << "";
+        QTest::newRow("refused, cancelled") << "2" << none << "" << -1 << "";
+        QTest::newRow("no portal") << "absent" << none << "" << -1 << "Tintwell cannot see";
+        QTest::newRow("missing") << "tmp/none.png" << none << "" << -1 << Unusable;
+        QTest::newRow("a folder") << "tmp" << none << "" << -1 << Unusable;
+        QTest::newRow("no picture") << "tmp/text" << none << "" << -1 << Unusable;
+        QTest::newRow("wrong size") << "tmp/small.png" << none << "" << -1 << Unusable;
+        QTest::newRow("no file URI") << "http" << none << "" << -1 << Unusable;
+        QTest::newRow("above 1") << "2" << rgb(1.5, 0, 0) << "" << -1 << Unusable;
+        QTest::newRow("no doubles") << "2" << QVariant("red") << "" << -1 << Unusable;
+    }
+    void dropperOnWaylandPicksThroughThePortal()
+    {
+        QFETCH(QString, screenshot);
+        QFETCH(QVariant, colour);
+        QFETCH(QString, action);
+        QFETCH(int, picked);
+        QFETCH(QString, said);
+        const QString path = folder.filePath(screenshot);
+        if (files.contains(screenshot)) writeBytes(path, files[screenshot]);
+        const QString uri =
+            screenshot == "http" ? "http://localhost/a.png" : QUrl::fromLocalFile(path).toString();
+        portal.screenshot = {screenshot.size() == 1 ? screenshot.toUInt() : 0u, {{"uri", uri}}};
+        portal.pickColour = {1, {}};
+        if (colour.isValid()) portal.pickColour = {0, {{"color", colour}}};
+        QVERIFY(portal.setPresent(screenshot != "absent"));
+        frmColourPicker& w = f.start();
+
+        QTest::mouseClick(w.Picture1, Qt::LeftButton);
+        if (!action.isEmpty()) {
+            FrozenScreen* frozen = nullptr;
+            QTRY_VERIFY((frozen = frozenScreen()));
+            QTRY_COMPARE(frozen->size(), frozen->screen()->size());
+            QImage shown = frozen->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            shown.setDevicePixelRatio(1);
+            QCOMPARE(shown, screen);
+            mouse(frozen, QEvent::MouseMove, Aim);
+            QCOMPARE(toQColor(w.picShowColour->BackColor(), {}), QColor(desktopPixel(Aim)));
+            // The loupe shows the pixel right of the pointer 10 x 10 (less its cross-hair).
+            shown = frozen->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const auto* pixels = reinterpret_cast<const QRgb*>(shown.constBits());
+            QCOMPARE(std::count(pixels, pixels + shown.width() * shown.height(),
+                                desktopPixel(Aim + QPoint(1, 0))),
+                     91);
+            if (action == "Escape") QTest::keyClick(frozen, Qt::Key_Escape);
+            const auto button = action == "click" ? Qt::LeftButton : Qt::RightButton;
+            if (action != "Escape") mouse(frozen, QEvent::MouseButtonPress, Aim, button);
+            if (action == "click") mouse(frozen, QEvent::MouseButtonRelease, Aim, button);
+        }
+        QTRY_VERIFY(!w.Picture1->pixmap().isNull());
+        QVERIFY(!frozenScreen());
+        QCOMPARE(w.txtRGBforVB->text() + ' ' + QString::number(w.picShowColour->BackColor()),
+                 QString("%1 %1").arg(std::max(picked, 0)));
+        QCOMPARE(bytesOf(f.file("Pallette.pal")),
+                 picked < 0 ? "<missing>"
+                            : ("1   " + QByteArray::number(picked)).leftJustified(14));
+        QCOMPARE(f.messages.shown.size(), said.isEmpty() ? 0 : 1);
+        QVERIFY(f.messages.shown.isEmpty() || f.messages.shown[0].text.startsWith(said));
+        // Never a dialog for the picture; the portal's own picker only when that is refused.
+        const QString shot = screenshot == "absent" ? "" : "Screenshot interactive=false";
+        QCOMPARE(portal.asked.join(' '), screenshot == "2" ? shot + " PickColor" : shot);
+        QCOMPARE(QFileInfo::exists(path), screenshot.startsWith("kept") || screenshot == "tmp");
+        // The magnifier reads through X, which cannot see a Wayland desktop; its setting is kept.
+        QVERIFY(!w.Check2->isEnabled() && w.Check2->toolTip().contains("Wayland"));
+        QVERIFY(!w.Timer1->isActive() && stored("tintwell/settings/Magnify") == "1");
+    }
+
+    // Qt's screen picker in the colour dialog reads through X too: it is not offered.
+    void colourDialogOffersNoScreenPickerOnWayland()
+    {
+        QStringList buttons;
+        QTimer::singleShot(0, [&buttons] {
+            for (const QPushButton* button :
+                 QApplication::activeModalWidget()->findChildren<QPushButton*>())
+                if (button->isVisible()) buttons << button->text();
+            QApplication::activeModalWidget()->close();
+        });
+        QTest::mouseClick(f.start().Command1, Qt::LeftButton);
+        QVERIFY(!buttons.isEmpty() && !buttons.contains(QColorDialog::tr("&Pick Screen Color")));
+    }
+};
+
+TINTWELL_TEST_MAIN(tst_FrozenPick)
+#include "tst_FrozenPick.moc"
