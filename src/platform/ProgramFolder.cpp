@@ -27,10 +27,13 @@ QString programFolder()
                                          : overridden().folder;
 }
 
+// An installed copy (its data beside bin in share/tintwell) keeps what the user makes in the
+// per-user folder even where it could write beside itself: root can write /usr/bin.
 bool programFolderWritable()
 {
-    return overridden().folder.isEmpty() ? QFileInfo(programFolder()).isWritable()
-                                         : overridden().writable;
+    if (!overridden().folder.isEmpty()) return overridden().writable;
+    const QString folder = programFolder();
+    return QFileInfo(folder).isWritable() && !QFileInfo(folder + "/../share/tintwell").isDir();
 }
 
 QString perUserFolder()

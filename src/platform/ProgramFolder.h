@@ -7,7 +7,7 @@
 // Where the program's files are. Two questions with two answers:
 // - files the program ships (the help page) are where the build or the install put them;
 // - files the user makes (the palette, schemes) live in the program's folder, the executable's
-//   own, when it can be written, and otherwise (a system-wide install) in the per-user data folder
+//   own, when it can be written and is no installed copy's, and otherwise in the per-user data folder
 //   $XDG_DATA_HOME/Tintwell. What a read-only program folder already holds is still read from
 //   there until its first change, which goes to a copy in the per-user folder; where both folders
 //   hold a file, the per-user copy wins.

@@ -1,6 +1,7 @@
 // The real program under a real X server, beside a window of known colours, driven by xdotool.
 // With TINTWELL_E2E_SCALE=2 the program runs at scale factor 2 (on a screen large enough for it)
 // and its pick must still land on a single physical pixel.
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -41,6 +42,13 @@ int scale()
     return qEnvironmentVariableIntValue("TINTWELL_E2E_SCALE") == 2 ? 2 : 1;
 }
 
+// The openbox run also runs an installed copy: bin/ beside share/tintwell/. What the user makes
+// then goes to the per-user folder, even where the program could write beside itself (root can).
+bool installed()
+{
+    return qEnvironmentVariable("TINTWELL_E2E_WM") == "openbox";
+}
+
 // One run of the real program, copied into a temporary folder that is its program folder, with a
 // settings folder of its own.
 class XSession {
@@ -53,11 +61,14 @@ public:
 
     bool start(const QString& binary)
     {
-        const QString copy = file(QStringLiteral("tintwell"));
+        const QString copy = file(installed() ? "bin/tintwell" : "tintwell");
+        QDir(folder_.path()).mkpath(installed() ? "share/tintwell" : ".");
+        QDir(folder_.path()).mkpath("bin");
         if (!QFile::copy(binary, copy)) return false;
         QFile::setPermissions(copy, QFileInfo(binary).permissions());
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), file(QStringLiteral("config")));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), file(QStringLiteral("data")));
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         if (scale() != 1) env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(scale()));
         process_.setProcessEnvironment(env);
@@ -186,7 +197,7 @@ private slots:
                                           .arg(expected.red())
                                           .arg(expected.green())
                                           .arg(expected.blue()));
-        QFile pallette(session.file(QStringLiteral("Pallette.pal")));
+        QFile pallette(session.file(installed() ? "data/Tintwell/Pallette.pal" : "Pallette.pal"));
         QVERIFY(pallette.open(QIODevice::ReadOnly));
         QCOMPARE(pallette.read(14), ("1   " + QByteArray::number(packed)).leftJustified(14));
     }
