@@ -148,8 +148,8 @@ void frmColourPicker::followRefreshRate(const QRect& monitor)
     // Nothing faster than the screen's own refresh can be seen.
     qreal rate = 0;
     for (const QScreen* s : QGuiApplication::screens()) {
-        const QRect native(s->geometry().topLeft() * s->devicePixelRatio(),
-                           s->geometry().size() * s->devicePixelRatio());
+        // A scaled screen keeps its native origin; only its size is in device-independent pixels.
+        const QRect native(s->geometry().topLeft(), s->geometry().size() * s->devicePixelRatio());
         if (native.intersects(monitor)) rate = s->refreshRate();
     }
     const int interval = Numbers::RoundHalfEven(1000.0 / (rate >= 1 ? rate : 60.0));
