@@ -5,6 +5,7 @@
 #include "Pictures.h"
 #include "Twips.h"
 #include "ctxUpDown.h"
+#include "frmColorPickerExtreme.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -68,6 +69,19 @@ QSlider* slider(QWidget* parent, int maximum)
     result->setRange(0, maximum);
     result->setPageStep(maximum >= 255 ? 16 : 10);
     return result;
+}
+
+// "Rizezor AD": the advanced picker, opened on the swatch's colour; its choice becomes current.
+void cmd3rdParty_Click(frmColourPicker& window)
+{
+    // The dialog outlives OK and Cancel, which only hide it; Escape unloads it for good.
+    auto* dialog = window.findChild<frmColorPickerExtreme*>();
+    if (!dialog) dialog = new frmColorPickerExtreme(&window);
+    int chosen = 0;
+    if (!dialog->Init(window.picShowColour->BackColor(), chosen)) return;
+    window.picShowColour->setBackColor(chosen);
+    window.SavePalletteColour(chosen);
+    window.SetFormColours(window.picShowColour->BackColor());
 }
 
 } // namespace
@@ -192,8 +206,7 @@ void frmColourPicker::buildPickerFrame(QWidget* client)
     Text1 = place(textBox(Frame2, QStringLiteral("0"), true), 2880, 1920, 375, 285);
     ctxUpDown1 = place(new ctxUpDown(Frame2), 3255, 1905, 210, 315);
 
-    // The advanced picker arrives with its own feature.
-    cmd3rdParty->setEnabled(false);
+    connect(cmd3rdParty, &QPushButton::clicked, this, [this] { cmd3rdParty_Click(*this); });
 }
 
 void frmColourPicker::buildHexFrame(QWidget* client)
