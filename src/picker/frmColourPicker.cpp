@@ -199,9 +199,6 @@ void frmColourPicker::buildPickerFrame(QWidget* client)
     Check2->setFont(smallFont(Check2->font()));
     Text1 = place(textBox(Frame2, QStringLiteral("0"), true), 2880, 1920, 375, 285);
     ctxUpDown1 = place(new ctxUpDown(Frame2), 3255, 1905, 210, 315);
-
-    // The advanced picker arrives with its own feature.
-    cmd3rdParty->setEnabled(false);
 }
 
 void frmColourPicker::buildHexFrame(QWidget* client)

@@ -234,6 +234,7 @@ private:
     void txtEnterHex_Change();
     bool txtEnterHex_KeyPress(const QString& key);
     void cmdApply_Click();
+    void cmd3rdParty_Click();
 
     // Copy buttons (frmColourPicker_TextForms.cpp).
     void CopyBox(QLineEdit* box);

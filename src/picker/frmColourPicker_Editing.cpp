@@ -10,6 +10,7 @@
 #include "MessageBoxes.h"
 #include "Numbers.h"
 #include "cpvButton.h"
+#include "frmColorPickerExtreme.h"
 #include "frmColourPicker.h"
 
 #include <QGroupBox>
@@ -256,4 +257,17 @@ void frmColourPicker::cmdApply_Click()
     txtEnterHex->setFocus();
     SetHSL(txtRGBforVB->text());
     SavePalletteColour(picShowColour->BackColor());
+}
+
+// "Rizezor AD": the advanced picker, opened on the swatch's colour; its choice becomes current.
+void frmColourPicker::cmd3rdParty_Click()
+{
+    // The dialog outlives OK and Cancel, which only hide it; Escape unloads it for good.
+    auto* dialog = findChild<frmColorPickerExtreme*>();
+    if (!dialog) dialog = new frmColorPickerExtreme(this);
+    int chosen = 0;
+    if (!dialog->Init(picShowColour->BackColor(), chosen)) return;
+    picShowColour->setBackColor(chosen);
+    SavePalletteColour(chosen);
+    SetFormColours(picShowColour->BackColor());
 }

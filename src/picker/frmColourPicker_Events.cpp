@@ -123,6 +123,7 @@ void frmColourPicker::connectControls()
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
     connect(ctxUpDown1, &ctxUpDown::Change, this, [this](int Delta) { ctxUpDown1_Change(Delta); });
     connect(Command1, &cpvButton::Click, this, [this] { Command1_Click(); });
+    connect(cmd3rdParty, &cpvButton::Click, this, [this] { cmd3rdParty_Click(); });
     Picture1->installEventFilter(this);
 
     connect(mnufilecustomcolour, &QAction::triggered, this,

@@ -7,6 +7,7 @@
 #include "WholeFile.h"
 #include "cpvButton.h"
 #include "ctxUpDown.h"
+#include "frmColorPickerExtreme.h"
 #include "frmCustomColour.h"
 
 #include <QCheckBox>
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTimer>
@@ -682,6 +684,16 @@ private slots:
         // A top byte (a hand-edited scheme) once reached the long box: 33554431 for white.
         w.SetFormColours(0x1FFFFFF);
         QCOMPARE(colourShown(w).section(u' ', 0, 7), "255 255 255 0 0 100 \"#FFFFFF\" 16777215");
+    }
+
+    void advancedPickerChoiceBecomesCurrentAndJoinsThePalette()
+    {
+        QTimer::singleShot(0, [] {
+            auto* d = static_cast<frmColorPickerExtreme*>(QApplication::activeModalWidget());
+            typeInto(d->txtBlue, "255"), QTest::mouseClick(d->cmdOk, Qt::LeftButton);
+        });
+        QTest::mouseClick(f.start().cmd3rdParty, Qt::LeftButton);
+        QCOMPARE(f.window->txtRGBforVB->text() + bytesOf(pal()), "16711680" + rec(1, "16711680"));
     }
 };
 

@@ -1,0 +1,283 @@
+#include "AccelRenderers.h"
+#include "Numbers.h"
+#include "PickerImages.h"
+#include "PickerPainting.h"
+#include "PlainRenderers.h"
+#include "TestMain.h"
+#include "cMemDC.h"
+
+#include <functional>
+#include <memory>
+
+using namespace Extreme;
+
+namespace {
+
+// A buffer as the renderers lay it out, from the colour of each pixel (x from the left, y from
+// the bottom).
+QByteArray buffer(int W, int H, const std::function<RGB(int, int)>& colour)
+{
+    QByteArray bytes(pvRowBytes(3 * W) * H, '\0');
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
+            const RGB c = colour(x, y);
+            char* p = bytes.data() + pvRowBytes(3 * W) * y + 3 * x;
+            p[0] = char(c.Blue), p[1] = char(c.Green), p[2] = char(c.Red);
+        }
+    return bytes;
+}
+
+// Of the pixels listed as "x,y=RRGGBB" (* for every column; the top row is 0), those that differ.
+QString mismatches(const QImage& image, const QString& expected)
+{
+    QStringList wrong;
+    for (const QString& item : expected.split(u' ')) {
+        const QString place = item.section(u'=', 0, 0), colour = item.section(u'=', 1);
+        const int y = place.section(u',', 1).toInt();
+        const bool row = place.startsWith(u'*');
+        const int first = row ? 0 : place.section(u',', 0, 0).toInt();
+        for (int x = first; x < (row ? image.width() : first + 1); ++x)
+            if (const QString seen = QString::number(image.pixel(x, y) & 0xFFFFFF, 16).toUpper();
+                seen.rightJustified(6, u'0') != colour)
+                wrong << QStringLiteral("%1,%2=%3").arg(x).arg(y).arg(seen);
+    }
+    return wrong.join(u' ');
+}
+
+// 3 x 2 of the mask colour FF00FF but for a dark pixel (202020) and a light one (E0E0E0) on top.
+std::unique_ptr<cMemDC> sample()
+{
+    auto source = std::make_unique<cMemDC>();
+    source->Init(3, 2);
+    source->Cls(0xFF00FF);
+    source->FillRect(0, 0, 1, 1, 0x202020);
+    source->FillRect(1, 0, 2, 1, 0xE0E0E0);
+    return source;
+}
+
+// The largest difference of two pictures in any channel of any pixel.
+int byteDistance(const QImage& a, const QImage& b)
+{
+    int worst = a.size() == b.size() ? 0 : 256;
+    for (qsizetype i = 0; i < a.sizeInBytes() && worst < 256; ++i)
+        worst = std::max(worst, std::abs(a.constBits()[i] - b.constBits()[i]));
+    return worst;
+}
+
+} // namespace
+
+class tst_ExtremeRendering : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The stepped renderers against the field formulas, one division per pixel, over every
+    // whole hue, saturation, brightness and channel value (and a few fractions), at sizes from
+    // the smallest up; web-safe fields and bars are the same bytes through the table.
+    void plainFieldsHoldTheirFormulaAtEveryPixel()
+    {
+        // A hue outside 0 to below 360 has no sextant: black.
+        QCOMPARE((QList{pvHSBToRGB(-0.5, 100, 100), pvHSBToRGB(360, 50, 50)}), QList<RGB>(2));
+        const auto& table = WebSafeTable();
+        for (const auto& [W, H] : {std::pair{6, 2}, {18, 7}, {66, 37}, {234, 283}}) {
+            QList<double> levels{0.5, 12.25, 99.99};
+            for (int i = 0; i <= 360; ++i)
+                levels << i;
+            for (const double level : levels) {
+                const RGB pure = pvHSBToRGB(level, 100, 100);
+                const QByteArray hue = pvCreateRectHue(W, H, false, {level, 100, 100}).Bits;
+                QCOMPARE(hue, buffer(W, H, [&](int x, int y) {
+                             const int k = W - 1 - x, D = (H - 1) * (W - 1);
+                             const auto of = [&](int C) {
+                                 return (k * (255 - C) * y + C * y * (W - 1)) / D;
+                             };
+                             return RGB{of(pure.Red), of(pure.Green), of(pure.Blue)};
+                         }));
+                QByteArray snapped = hue;
+                for (char& byte : snapped)
+                    byte = char(table[uchar(byte)]);
+                QCOMPARE(pvCreateRectHue(W, H, true, {level, 100, 100}).Bits, snapped);
+                if (level > 100) continue;
+                const int S = W / 6, fixed8 = Numbers::RoundHalfEven(level * 2040) / 100;
+                for (const bool bySaturation : {true, false})
+                    QCOMPARE((bySaturation ? pvCreateRectSaturation(W, H, false, level)
+                                           : pvCreateRectBrightness(W, H, false, level))
+                                 .Bits,
+                             buffer(W, H, [&](int x, int y) {
+                                 const int s8 = bySaturation ? fixed8 : (y * 2040) / (H - 1);
+                                 const int b8 = bySaturation ? (y * 2040) / (H - 1) : fixed8;
+                                 const int M = b8 / 8, m = ((2040 - s8) * b8) / 16320;
+                                 const int sextant = x / S,
+                                           j = sextant % 2 ? 2 * S - 1 - x % (2 * S) : x % S;
+                                 const int r =
+                                     ((522240 - (256 - (j * 256) / S) * s8) * b8) / 4177920;
+                                 const RGB six[] = {{M, r, m}, {r, M, m}, {m, M, r},
+                                                    {m, r, M}, {r, m, M}, {M, m, r}};
+                                 return six[sextant];
+                             }));
+            }
+            for (int channel = 0; channel < 3; ++channel)
+                for (int v = 0; v < 256; ++v)
+                    QCOMPARE(pvCreateRectRGB(W, H, false, v, channel).Bits,
+                             buffer(W, H, [&](int x, int y) {
+                                 const int a = (x * 255) / (W - 1), b = (y * 255) / (H - 1);
+                                 return channel == 0   ? RGB{v, a, b}
+                                        : channel == 1 ? RGB{a, v, b}
+                                                       : RGB{a, b, v};
+                             }));
+            for (const PixelBuffer& web :
+                 {pvCreateBarHue(H, true), pvCreateBarSaturation(H, true, 77.5, 60),
+                  pvCreateBarBrightness(H, true, 300, 33.3), pvCreateBarRGB(H, true, 1),
+                  pvCreateRectSaturation(W, H, true, 41), pvCreateRectBrightness(W, H, true, 7),
+                  pvCreateRectRGB(W, H, true, 130, 2)})
+                for (const char byte : web.Bits)
+                    QVERIFY(table[uchar(byte)] == uchar(byte));
+        }
+    }
+
+    void picturesShowTheirFieldsTopRowFirst_data()
+    {
+        QTest::addColumn<QImage>("picture");
+        QTest::addColumn<QString>("pixels");
+        QTest::newRow("hue 200: white, the pure hue, black along the bottom")
+            << pvFieldToPicture(pvCreateRectHue(234, 283, false, {200, 100, 100}))
+            << "0,0=FFFFFF 233,0=00AAFF *,282=000000";
+        QTest::newRow("saturation 0: rows of grey b8 div 8")
+            << pvFieldToPicture(pvCreateRectSaturation(12, 4, false, 0))
+            << "*,0=FFFFFF *,1=AAAAAA *,2=555555 *,3=000000";
+        QTest::newRow("saturation 100: sextants meet at primaries and secondaries")
+            << pvFieldToPicture(pvCreateRectSaturation(12, 4, false, 100))
+            << "0,0=FF0000 1,0=FF7F00 2,0=7FFF00 3,0=00FF00 4,0=00FF00 7,0=0000FF 8,0=0000FF "
+               "11,0=FF0000 *,3=000000";
+        QTest::newRow("red fixed at 0: black to cyan")
+            << pvFieldToPicture(pvCreateRectRGB(50, 30, false, 0, 0)) << "0,29=000000 49,0=00FFFF";
+        QTest::newRow("accelerated saturation: hue spread evenly, black below")
+            << pvCreateRectSaturationAccel(8, 5, 100) << "0,0=FF0000 7,0=FF0004 *,4=000000";
+        QTest::newRow("accelerated brightness: full hues above, grey below")
+            << pvCreateRectBrightnessAccel(8, 5, 50) << "0,0=800000 7,0=800002 *,4=808080";
+        QTest::newRow("hue bar: 0 at the bottom, 359 at the top")
+            << pvBarToPicture(pvCreateBarHue(3, false)) << "*,2=FF0000 *,1=00FFFD *,0=FF0004";
+    }
+    void picturesShowTheirFieldsTopRowFirst()
+    {
+        QFETCH(QImage, picture);
+        QFETCH(QString, pixels);
+        QCOMPARE(mismatches(picture, pixels), QString());
+    }
+
+    // Gradient fills approximate the plain hue and channel fields within one per channel.
+    void acceleratedFieldsStayWithinOneOfThePlainOnes()
+    {
+        for (const auto& [W, H] : {std::pair{6, 2}, {234, 283}, {1200, 40}}) {
+            for (int hue = 0; hue < 360; hue += (W > 1000 ? 7 : 1)) {
+                const HSBTriple pure{double(hue), 100, 100};
+                QVERIFY(byteDistance(pvCreateRectHueAccel(W, H, pure),
+                                     pvFieldToPicture(pvCreateRectHue(W, H, false, pure))) <= 1);
+            }
+            for (int channel = 0; channel < 3; ++channel)
+                for (int v = 0; v < 256; v += 15)
+                    QVERIFY(byteDistance(
+                                pvCreateRectRGBAccel(W, H, v, channel),
+                                pvFieldToPicture(pvCreateRectRGB(W, H, false, v, channel))) <= 1);
+        }
+    }
+
+    // Each mode keeps its pictures and the inputs they show; only a change of those, of the
+    // web-safe flag or of the size renders them again.
+    void picturesAreRenderedAgainOnlyWhenTheirInputsChange_data()
+    {
+        QTest::addColumn<int>("mode");
+        // Added to the hue, saturation, brightness, channel value, width (x 6) and height.
+        QTest::addColumn<QList<double>>("change");
+        QTest::addColumn<bool>("webSafe");
+        QTest::addColumn<QString>("rendered"); // "field", "bar" or both
+        const auto row = [](const char* name, Mode mode, QList<double> change, bool webSafe,
+                            const char* rendered) {
+            QTest::newRow(name) << int(mode) << change << webSafe << QString(rendered);
+        };
+        row("hue, same", Mode::Hue, {}, false, "");
+        row("hue, other hue", Mode::Hue, {1}, false, "field");
+        row("hue, web-safe", Mode::Hue, {}, true, "field bar");
+        row("hue, wider", Mode::Hue, {0, 0, 0, 0, 1}, false, "field");
+        row("hue, one pixel taller", Mode::Hue, {0, 0, 0, 0, 0, 1}, false, "field bar");
+        row("saturation, saturation", Mode::Saturation, {0, 1}, false, "field");
+        row("saturation, hue", Mode::Saturation, {1}, false, "bar");
+        row("brightness, brightness", Mode::Brightness, {0, 0, 1}, false, "field");
+        row("brightness, saturation", Mode::Brightness, {0, 1}, false, "bar");
+        row("green, green", Mode::Green, {0, 0, 0, 1}, false, "field");
+        row("blue, hue", Mode::Blue, {1}, false, "");
+    }
+    void picturesAreRenderedAgainOnlyWhenTheirInputsChange()
+    {
+        QFETCH(int, mode);
+        QFETCH(QList<double>, change);
+        QFETCH(bool, webSafe);
+        change.resize(6);
+        PickerImages images;
+        images.Accelerate = true;
+        const auto show = [&](double delta, bool safe) {
+            images.setSize(234 + 6 * int(change[4] * delta), 283 + int(change[5] * delta));
+            const HSBTriple hsb{10 + change[0] * delta, 50 + change[1] * delta,
+                                60 + change[2] * delta};
+            const int value = 100 + int(change[3] * delta);
+            if (mode == int(Mode::Hue)) images.pvShowHue({hsb.Hue, 100, 100}, safe);
+            if (mode == int(Mode::Saturation)) images.pvShowSaturation(hsb, safe);
+            if (mode == int(Mode::Brightness)) images.pvShowBrightness(hsb, safe);
+            if (mode >= int(Mode::Red)) images.pvShowChannel(value, mode - int(Mode::Red), safe);
+            return std::pair(images.currentField().cacheKey(), images.currentBar().cacheKey());
+        };
+        const auto before = show(0, false), after = show(1, webSafe);
+        QStringList rendered;
+        if (before.first != after.first) rendered << "field";
+        if (before.second != after.second) rendered << "bar";
+        QTEST(rendered.join(u' '), "rendered");
+        QCOMPARE(images.currentField().size(), QSize(images.fieldWidth(), images.fieldHeight()));
+    }
+
+    // Each drawing on a spot of its own on a white surface, then the pixels that prove them.
+    void surfaceDrawing()
+    {
+        cMemDC dc;
+        QVERIFY(dc.Init(32, 14) && dc.IsMemoryDC());
+        dc.Cls(0xFFFFFF);
+        const QImage before = dc.Image();
+        // A right edge left of the left one reaches the surface's edge.
+        dc.FillRect(28, 0, 0, 1, 0x0000FF);
+        // The default pen is black, and a line stops short of its end point.
+        dc.DrawLine(0, 1, 0, 5, -1);
+        // Gradients: exact at both ends, truncated between; line by line, halves go to even.
+        dc.FillGradient(2, 1, 5, 2, 0, 0xFFFFFF, false);
+        cMemDC::SetGradientFillAvailable(false);
+        dc.FillGradient(2, 2, 5, 3, 0, 0xFFFFFF, false);
+        cMemDC::SetGradientFillAvailable(true);
+        // 24-bit rows come bottom first, each padded to four bytes.
+        dc.SetDIBits(6, 1, 1, 2, QByteArray::fromHex("0000FF0000FF0000"));
+        // The sample copied leaving the mask colour out, then embossed as a disabled image.
+        sample()->TransBlt(dc.hdc(), 8, 1, 0, 0, 0, 0, 0xFF00FF);
+        sample()->DisabledBlt(dc.hdc(), 12, 1, 0, 0, 0, 0, 0xFF00FF, 0x00FF00, 0x0000FF);
+        // An icon of nothing but the mask colour draws nothing.
+        cMemDC mask;
+        mask.Init(4, 4);
+        mask.Cls(0xFF00FF);
+        dc.PaintPicture(mask.ExtractIcon(0xFF00FF), 16, 1);
+        // A sunken outer edge: the default palette's shadow above and left, light below and right.
+        dc.FillRect(20, 1, 26, 5, 0);
+        dc.DrawEdge(20, 1, 26, 5, 2, 15);
+        // The bar arrows point at their row 3 from both sides.
+        dc.PaintPicture(pvArrowPicture(), 0, 6);
+        QCOMPARE(mismatches(dc.Image(), "27,0=FFFFFF 28,0=FF0000 31,0=FF0000 0,1=000000 "
+                                        "0,4=000000 0,5=FFFFFF 2,1=000000 3,1=7F7F7F 4,1=FFFFFF "
+                                        "3,2=808080 6,1=00FF00 6,2=FF0000 7,1=FFFFFF "
+                                        "8,1=202020 9,1=E0E0E0 10,1=FFFFFF 8,2=FFFFFF "
+                                        "12,1=FF0000 13,2=00FF00 13,1=FFFFFF 14,2=FFFFFF "
+                                        "16,1=FFFFFF 19,4=FFFFFF 20,3=9F9F9F 22,1=9F9F9F "
+                                        "25,3=FFFFFF 22,4=FFFFFF 22,3=000000 0,6=000000 "
+                                        "0,12=000000 3,9=000000 3,8=FFFFFF 4,9=FFFFFF "
+                                        "14,9=FFFFFF 25,9=000000 28,6=000000 28,12=000000"),
+                 QString());
+        // A picture taken earlier is a copy: the drawing afterwards left it as it was.
+        QCOMPARE(mismatches(before, "*,0=FFFFFF *,1=FFFFFF *,9=FFFFFF"), QString());
+    }
+};
+
+TINTWELL_TEST_MAIN(tst_ExtremeRendering)
+#include "tst_ExtremeRendering.moc"
