@@ -9,7 +9,7 @@ case "$mode" in run|test) ;; *) echo "usage: $0 run|test" >&2; exit 2 ;; esac
 
 packages=(build-essential cmake qt6-base-dev libxext-dev libx11-dev libxrandr-dev libbenchmark-dev
           xvfb xauth xdotool xclip xsel x11-utils x11-apps imagemagick openbox python3
-          ca-certificates)
+          ca-certificates clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
