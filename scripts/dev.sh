@@ -12,7 +12,7 @@ case "$mode" in run|test) ;; *) echo "usage: $0 run|test" >&2; exit 2 ;; esac
 packages=(build-essential cmake qt6-base-dev libxext-dev libx11-dev libxrandr-dev libbenchmark-dev
           xvfb xauth xdotool xclip xsel x11-utils x11-apps imagemagick openbox python3
           openssl ca-certificates qt6-wayland weston dbus-daemon
-          desktop-file-utils appstream lintian dpkg-dev file)
+          desktop-file-utils appstream lintian dpkg-dev file clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

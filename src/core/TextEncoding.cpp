@@ -84,4 +84,17 @@ std::optional<QByteArray> encode(QStringView text, Encoding encoding)
     return bytes;
 }
 
+QByteArray toUtf8(QByteArrayView windows1252)
+{
+    const qsizetype mark = windows1252.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    return windows1252.first(mark).toByteArray() +
+           decode(windows1252.sliced(mark), Encoding::Windows1252).toUtf8();
+}
+
+QByteArray keptReadable(QByteArrayView before, const QByteArray& after)
+{
+    if (detect(before) == Encoding::Utf8 || detect(after) == Encoding::Windows1252) return after;
+    return toUtf8(after);
+}
+
 } // namespace TextEncoding

@@ -21,4 +21,13 @@ inline QString decode(QByteArrayView bytes)
 // The text in the encoding; nothing when a character has no code in Windows-1252.
 std::optional<QByteArray> encode(QStringView text, Encoding encoding);
 
+// A Windows-1252 text in UTF-8, its characters kept; a leading byte-order mark stays one, as it is
+// read as one in either encoding.
+QByteArray toUtf8(QByteArrayView windows1252);
+
+// A text as changed from before, kept reading as the same characters: a Windows-1252 text whose
+// change took away the only bytes that were not UTF-8 would read as other characters, so it
+// becomes UTF-8 whole.
+QByteArray keptReadable(QByteArrayView before, const QByteArray& after);
+
 } // namespace TextEncoding

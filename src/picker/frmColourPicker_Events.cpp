@@ -51,7 +51,7 @@ void frmColourPicker::connectControls()
     // A slider "scrolls" when the user moves it (drag, keys, clicks on the groove). The action
     // arrives before the new position is committed; commit it first so the handlers read it.
     const auto onScroll = [this](QSlider* slider, auto handler) {
-        connect(slider, &QAbstractSlider::actionTriggered, this, [=, this](int action) {
+        connect(slider, &QAbstractSlider::actionTriggered, this, [slider, handler](int action) {
             if (action == QAbstractSlider::SliderNoAction) return;
             slider->setValue(slider->sliderPosition());
             handler(slider);

@@ -10,6 +10,12 @@
 
 namespace SettingsStore {
 
+namespace {
+
+const QString Settings = QStringLiteral("The settings");
+
+} // namespace
+
 QString FilePath(const QString& appName)
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
@@ -37,7 +43,10 @@ bool SaveSettings(const QString& appName, const QString& section,
     if (QFileInfo::exists(file) || QFileInfo(file).isSymLink()) {
         // A file that is there but cannot be read must not be replaced by one holding only this.
         const auto old = WholeFile::Read(file);
-        if (!old) return false;
+        if (!old) {
+            WholeFile::ReportUnsaved(Settings, file, QStringLiteral("It could not be read."));
+            return false;
+        }
         text = *old;
     }
     QList<std::pair<QString, QString>> changed;
@@ -45,7 +54,8 @@ bool SaveSettings(const QString& appName, const QString& section,
         if (SettingsText::value(text, section, entry.first) != entry.second) changed << entry;
     if (changed.isEmpty()) return true;
     QDir().mkpath(QFileInfo(file).path());
-    return WholeFile::Write(file, SettingsText::withValues(text, section, changed));
+    return WholeFile::WriteOrReport(file, SettingsText::withValues(text, section, changed),
+                                    Settings);
 }
 
 QString ExeName()

@@ -7,8 +7,8 @@
 // The per-user settings store: string values addressed by application name, section and key.
 // One INI file per application name under the user's config folder ($XDG_CONFIG_HOME/Tintwell),
 // in the form Qt's settings classes use. Every write goes through the checked whole-file writer:
-// a write that fails (a full disk) leaves the old file as it was, and a value that does not change
-// is not written at all.
+// a write that fails (a full disk) leaves the old file as it was and is said in a message box, and
+// a value that does not change is not written at all.
 namespace SettingsStore {
 
 QString GetSetting(const QString& appName, const QString& section, const QString& key,

@@ -66,14 +66,16 @@ QByteArray escapedValue(const QString& value)
         quoted = quoted || c == ';' || c == ',' || c == '=';
         const bool hexDigit =
             (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-        if (c < 0x20 || (hexFollows && hexDigit)) {
+        // Beyond ASCII too: a hand-edited file may be in Windows-1252, where UTF-8 bytes would
+        // read back as other characters.
+        if (c < 0x20 || c >= 0x7F || (hexFollows && hexDigit)) {
             out += "\\x" + QByteArray::number(c, 16);
             hexFollows = true;
             continue;
         }
         hexFollows = false;
         if (c == '"' || c == '\\') out += '\\';
-        out += QString(ch).toUtf8();
+        out += char(c);
     }
     return quoted ? '"' + out + '"' : out;
 }
@@ -211,7 +213,7 @@ QByteArray withValues(const QByteArray& text, const QString& group, const Values
         const Line& last = lines[after];
         out.insert(last.end, (last.ended() ? QByteArray() : eol) + entry + eol);
     }
-    return out;
+    return TextEncoding::keptReadable(text, out);
 }
 
 } // namespace SettingsText

@@ -1,5 +1,7 @@
 #include "WholeFile.h"
 
+#include "MessageBoxes.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -61,6 +63,22 @@ bool Write(const QString& file, const QByteArray& bytes, QString* why)
         out.write(bytes) == bytes.size() && out.commit())
         return true;
     return fail(why, out.errorString());
+}
+
+bool WriteOrReport(const QString& file, const QByteArray& bytes, const QString& what)
+{
+    QString why;
+    if (Write(file, bytes, &why)) return true;
+    ReportUnsaved(what, file, why);
+    return false;
+}
+
+void ReportUnsaved(const QString& what, const QString& file, const QString& why)
+{
+    MessageBoxes::instance().show(
+        nullptr, MessageBoxes::Icon::Critical, QStringLiteral("Error"),
+        QStringLiteral("%1 could not be saved in %2:\r\n%3").arg(what, file, why),
+        MessageBoxes::Buttons::Ok);
 }
 
 void InjectWriteFailures(std::function<bool(const QString& file)> failing)

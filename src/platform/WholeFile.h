@@ -23,6 +23,12 @@ std::optional<QByteArray> Read(const QString& file, qint64 maxBytes = MaxBytes);
 // left alone and counts as a failure. On failure, why says what went wrong.
 bool Write(const QString& file, const QByteArray& bytes, QString* why = nullptr);
 
+// Write for what the user made: a failure is also said in a message box ("The scheme could not be
+// saved in FILE:" and why), so a change that was not stored never passes for one that was.
+bool WriteOrReport(const QString& file, const QByteArray& bytes, const QString& what);
+// Says in a message box that what could not be saved in file, and why.
+void ReportUnsaved(const QString& what, const QString& file, const QString& why);
+
 // Whether the path may be written as a file: nothing there, or a regular file (through symlinks).
 bool IsWritableFilePlace(const QString& file);
 

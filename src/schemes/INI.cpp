@@ -18,6 +18,16 @@ void report(MessageBoxes::Icon icon, const QString& title, const QString& text)
     MessageBoxes::instance().show(nullptr, icon, title, text, MessageBoxes::Buttons::Ok);
 }
 
+const QString Scheme = QStringLiteral("The scheme");
+
+// The file's bytes, or nothing, said in a message box, when it is there but cannot be read.
+std::optional<QByteArray> readToChange(const QString& file)
+{
+    const auto text = WholeFile::Read(file);
+    if (!text) WholeFile::ReportUnsaved(Scheme, file, QStringLiteral("It could not be read."));
+    return text;
+}
+
 } // namespace
 
 QStringList GetSectionNames(const QString& file)
@@ -36,13 +46,13 @@ bool AddToINI(const QString& file, const QString& section, const QString& key, c
     QByteArray text;
     if (FileExists(file)) {
         // A file that is there but cannot be read must not be replaced by a fresh one.
-        const auto old = WholeFile::Read(file);
+        const auto old = readToChange(file);
         if (!old) return false;
         text = *old;
     }
     const auto changed = IniText::withValue(text, section, key, value);
     if (!changed) return false;
-    return *changed == text || WholeFile::Write(file, *changed);
+    return *changed == text || WholeFile::WriteOrReport(file, *changed, Scheme);
 }
 
 void DeleteSection(const QString& file, const QString& section)
@@ -53,10 +63,10 @@ void DeleteSection(const QString& file, const QString& section)
                    QStringLiteral("\r\nPlease refer To code in Function 'DeleteSection'"));
         return;
     }
-    const auto text = WholeFile::Read(file);
+    const auto text = readToChange(file);
     if (!text) return;
     const QByteArray changed = IniText::withoutSection(*text, section);
-    if (changed != *text) WholeFile::Write(file, changed);
+    if (changed != *text) WholeFile::WriteOrReport(file, changed, Scheme);
 }
 
 bool SectionExists(const QString& file, const QString& section)
@@ -87,7 +97,7 @@ int RenameSection(const QString& file, const QString& oldSection, const QString&
         return 0;
     }
     const auto changed = IniText::renamed(text, oldSection, newSection);
-    return changed && WholeFile::Write(file, *changed) ? 1 : 0;
+    return changed && WholeFile::WriteOrReport(file, *changed, Scheme) ? 1 : 0;
 }
 
 bool FileExists(const QString& path)

@@ -17,19 +17,21 @@ QString GetKeyVal(const QString& file, const QString& section, const QString& ke
                   const QString& defaultValue);
 
 // Sets key to value in section, creating the file and the section as needed. False when the file
-// could not be read or written, or the names or value cannot stand on one line of it.
+// could not be read or written (said in a message box), or the names or value cannot stand on one
+// line of it.
 bool AddToINI(const QString& file, const QString& section, const QString& key,
               const QString& value);
 
-// Removes the section with all its keys; a missing file is reported in a message box.
+// Removes the section with all its keys; a missing file, or one that cannot be read or written,
+// is reported in a message box.
 void DeleteSection(const QString& file, const QString& section);
 
 // Whether the file has a section of that name, without regard to case.
 bool SectionExists(const QString& file, const QString& section);
 
 // Renames the section whose header line is exactly "[oldSection]"; 1 when the file was rewritten,
-// 0 otherwise. A missing file, a missing old section or a taken new name are reported in a
-// message box.
+// 0 otherwise. A missing file, a missing old section, a taken new name or a failed write are
+// reported in a message box.
 int RenameSection(const QString& file, const QString& oldSection, const QString& newSection);
 
 // Whether the path names an entry of its folder (a file, a folder, or a link even if broken).

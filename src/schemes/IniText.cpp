@@ -27,6 +27,8 @@ QByteArrayView trimmed(QByteArrayView bytes)
     return bytes;
 }
 
+constexpr char ByteOrderMark[] = "\xEF\xBB\xBF";
+
 bool breaksLine(QStringView text)
 {
     return text.contains(u'\n') || text.contains(u'\r') || text.contains(QChar(0));
@@ -83,7 +85,7 @@ struct Section {
 struct Document {
     explicit Document(const QByteArray& bytes)
         : text(bytes), encoding(TextEncoding::detect(bytes)),
-          lines(TextLines::split(bytes, bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0))
+          lines(TextLines::split(bytes, bytes.startsWith(ByteOrderMark) ? 3 : 0))
     {
         for (qsizetype i = 0; i < lines.size(); ++i) {
             const Parsed parsed = parse(line(i));
@@ -161,7 +163,7 @@ QByteArray readyFor(const QByteArray& text, std::initializer_list<QStringView> s
     for (const QStringView s : strings)
         if (!TextEncoding::encode(s, encoding)) {
             encoding = Encoding::Utf8;
-            return TextEncoding::decode(text, Encoding::Windows1252).toUtf8();
+            return TextEncoding::toUtf8(text);
         }
     return text;
 }
@@ -257,8 +259,9 @@ std::optional<QByteArray> withValue(const QByteArray& original, const QString& s
     }
     if (const auto hit = doc.key(found.first(), folded(key))) {
         const Line& line = doc.lines[hit->first];
-        return out.replace(line.start + hit->second.valueAt, line.length - hit->second.valueAt,
-                           encoded(value, encoding));
+        out.replace(line.start + hit->second.valueAt, line.length - hit->second.valueAt,
+                    encoded(value, encoding));
+        return TextEncoding::keptReadable(text, out);
     }
     qsizetype after = found.first().header;
     for (qsizetype i = after + 1; i < found.first().end; ++i)
@@ -277,7 +280,7 @@ QByteArray withoutSection(const QByteArray& text, const QString& section)
         out += QByteArrayView(text).sliced(kept, from - kept);
         kept = doc.lines[s.end - 1].end;
     }
-    return out.append(QByteArrayView(text).sliced(kept));
+    return TextEncoding::keptReadable(text, out.append(QByteArrayView(text).sliced(kept)));
 }
 
 std::optional<QByteArray> renamed(const QByteArray& original, const QString& oldSection,
@@ -304,7 +307,7 @@ std::optional<QByteArray> renamed(const QByteArray& original, const QString& old
     out += '[' + encoded(newSection, encoding) + ']';
     out += QByteArrayView(text).sliced(header.start + header.length);
     if (!doc.lines.last().ended()) out.append(TextLines::endOfLine(text, "\r\n"));
-    return out;
+    return TextEncoding::keptReadable(text, out);
 }
 
 } // namespace IniText

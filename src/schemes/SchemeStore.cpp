@@ -140,7 +140,7 @@ Loaded load(const QString& file)
     // The whole new text replaces the old in one step; a symlink the user made is written through
     // and its target keeps its permissions.
     if (const auto target = ProgramFolder::fileToChange(QFileInfo(file).fileName()))
-        WholeFile::Write(*target, ini);
+        WholeFile::WriteOrReport(*target, ini, QStringLiteral("The scheme"));
     return result;
 }
 

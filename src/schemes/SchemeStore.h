@@ -46,7 +46,8 @@ std::optional<NamedColour> oldFormatLine(const QString& line);
 
 // Loads a scheme: the INI form when the file has a section, otherwise the old form, which is
 // then rewritten in the INI form under the same name, in one replace of the whole file. The file
-// is replaced only when every line was read; a failed conversion leaves it as it was.
+// is replaced only when every line was read; a failed conversion leaves it as it was, and a failed
+// write is said in a message box.
 Loaded load(const QString& file);
 
 } // namespace SchemeStore

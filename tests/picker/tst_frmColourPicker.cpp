@@ -184,8 +184,8 @@ private slots:
     }
 
     // A write that fails (a full disk, a file size limit) leaves the settings file as it was
-    // (a failed write once left it empty); a start that changes nothing writes nothing; files a
-    // killed writer left behind change nothing.
+    // (a failed write once left it empty) and is said; a start that changes nothing writes nothing;
+    // files a killed writer left behind change nothing.
     void settingsAreWrittenWholeOrNotAtAll()
     {
         const QString file = settingsFile("tintwell");
@@ -213,6 +213,9 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &normal);
         std::signal(SIGXFSZ, handler);
         QCOMPARE(bytesOf(file), before);
+        QCOMPARE(f.messages.shown.size(), 2);
+        QCOMPARE(f.messages.shown[0].text,
+                 "The settings could not be saved in " + file + ":\r\nNo space left on device");
         QTest::mouseClick(w.Option1, Qt::LeftButton);
         QCOMPARE(stored("tintwell/Settings/CodePane") + stored("tintwell/settings/ontop"), "20");
     }
@@ -524,7 +527,8 @@ private slots:
         if (kind == "/dev/full") QVERIFY(QFile::link(kind, pal()));
         if (kind == "pipe") QCOMPARE(mkfifo(qPrintable(pal()), 0600), 0);
         if (kind == "full") writeBytes(pal(), rec(1, "255"));
-        WholeFile::InjectWriteFailures([&](const QString&) { return kind == "full"; });
+        WholeFile::InjectWriteFailures(
+            [&](const QString& path) { return kind == "full" && path == pal(); });
         frmColourPicker& w = f.start();
         QTest::mouseClick(w.cmdRGBtoPallette, Qt::LeftButton);
         QTest::mouseClick(w.PalletteColour[1], Qt::RightButton);

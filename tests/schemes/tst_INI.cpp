@@ -113,8 +113,15 @@ private slots:
         row("rename to taken", abc, "rename|A| c", "0", Same, "1|Duplicate Section");
         row("rename, no file", Missing, "rename|A|B", "0", Missing, "3|File Not Found");
         // A write that fails part way leaves the file as it was.
-        row("rename, no room", big, "!rename|A|B", "0");
-        row("add, no room", big, "!add|A|1|2", "0");
+        // ... and says so.
+        row("rename, no room", big, "!rename|A|B", "0", Same, "3|Error");
+        row("add, no room", big, "!add|A|1|2", "0", Same, "3|Error");
+        // A byte-order mark stays one when a Windows-1252 file becomes UTF-8; a change that
+        // leaves Windows-1252 text valid UTF-8 turns it into UTF-8, so no name reads otherwise.
+        row("add past Windows-1252, marked", "\xEF\xBB\xBF[Caf\xE9]\r\n", "add|Snow ☃|1|5", "1",
+            "\xEF\xBB\xBF[Caf\xC3\xA9]\r\n[Snow \xE2\x98\x83]\r\n1=5\r\n");
+        row("change leaves valid UTF-8", "[Caf\xC3\xA9]\n1=\xE9\n", "add|CafÃ©|1|x", "1",
+            "[Caf\xC3\x83\xC2\xA9]\n1=x\n");
     }
     void operationsFollowTheTextRulesAndTouchNothingElse()
     {
@@ -148,11 +155,14 @@ private slots:
     // A device never ends for a reader, and is no file to write into.
     void devicesAreNeitherReadNorWritten()
     {
+        RecordingMessageBoxes boxes;
         put(Missing);
         QVERIFY(QFile::link("/dev/zero", file()));
         QCOMPARE(QStringList({run({"names"}), run({"get", "A", "1"}), run({"add", "A", "1", "2"})}),
                  QStringList({"", "-1", "0"}));
         QCOMPARE(QFileInfo(file()).symLinkTarget(), "/dev/zero");
+        QCOMPARE(boxes.shown.value(0).text,
+                 "The scheme could not be saved in " + file() + ":\r\nIt could not be read.");
         QVERIFY(QFile::remove(file()));
     }
 };

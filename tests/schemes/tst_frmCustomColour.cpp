@@ -107,11 +107,14 @@ private slots:
         QTest::keySequence(name, QKeySequence::Paste);
         QTest::keyClick(name, 'W');
         QCOMPARE(name->text(), full + "pasted");
-        // No file takes a name this long: the colour is not stored, so it is not listed either.
+        // No file takes a name this long: the colour is not stored, so it is not listed either,
+        // and the failure is said.
         typeInto(win->cboColourScheme->lineEdit(), QString(300, 'n'));
         QTest::mouseClick(win->cmdADDColour, Qt::LeftButton);
-        QVERIFY(listed() == " | \t,ab,x,new" && name->text() == full + "pasted" &&
-                said().isEmpty());
+        QVERIFY(listed() == " | \t,ab,x,new" && name->text() == full + "pasted");
+        QCOMPARE(said(), "x Error: The scheme could not be saved in " + file(QString(300, 'n')) +
+                             ":\r\nFile name too long");
+        fix.messages.shown.clear();
         // Nor is a listed name that no scheme may have read.
         choose("\t");
         QVERIFY(listed().startsWith(" | ") && said() == Alphanumeric);
