@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 
 runs="${1:-1000000}"
 dir=build-fuzz
-targets=(IniText Pallette Scheme Numbers SettingsText)
+targets=(IniText Pallette Scheme Numbers SettingsText UpdateInfo)
 
 cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
       -DTINTWELL_FUZZ=ON -DTINTWELL_BUILD_BENCH=OFF \

@@ -34,14 +34,22 @@ bool breaksLine(QStringView text)
     return text.contains(u'\n') || text.contains(u'\r') || text.contains(QChar(0));
 }
 
-// A name as it is matched: without the blanks round it, each character case-folded on its own.
-QString folded(QStringView name)
+// A name without the blanks round it: the same blanks a read skips, and no others (a no-break
+// space is part of a name, and written as such).
+QStringView withoutBlanks(QStringView name)
 {
     const auto blank = [](QChar c) { return c.unicode() < 0x80 && isBlank(char(c.unicode())); };
     while (!name.isEmpty() && blank(name.front()))
         name = name.sliced(1);
     while (!name.isEmpty() && blank(name.back()))
         name.chop(1);
+    return name;
+}
+
+// A name as it is matched: without the blanks round it, each character case-folded on its own.
+QString folded(QStringView name)
+{
+    name = withoutBlanks(name);
     QString out(name.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < name.size(); ++i)
         out[i] = name[i].toCaseFolded();
@@ -238,8 +246,8 @@ std::optional<QByteArray> withValue(const QByteArray& original, const QString& s
                                     const QString& key, const QString& value)
 {
     if (breaksLine(section) || breaksLine(key) || breaksLine(value)) return std::nullopt;
-    const QString sectionName = section.trimmed();
-    const QString keyName = key.trimmed();
+    const QString sectionName = withoutBlanks(section).toString();
+    const QString keyName = withoutBlanks(key).toString();
     Encoding encoding = Encoding::Utf8;
     const QByteArray text = readyFor(original, {sectionName, keyName, value}, encoding);
     const QByteArray keyBytes = encoded(keyName, encoding);
