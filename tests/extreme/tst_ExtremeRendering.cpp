@@ -6,8 +6,8 @@
 #include "TestMain.h"
 #include "cMemDC.h"
 
+#include <QRegularExpression>
 #include <functional>
-#include <memory>
 
 using namespace Extreme;
 
@@ -27,41 +27,34 @@ QByteArray buffer(int W, int H, const std::function<RGB(int, int)>& colour)
     return bytes;
 }
 
+QByteArray snapped(QByteArray bytes)
+{
+    for (char& byte : bytes)
+        byte = char(WebSafeTable()[uchar(byte)]);
+    return bytes;
+}
+
 // Of the pixels listed as "x,y=RRGGBB" (* for every column; the top row is 0), those that differ.
 QString mismatches(const QImage& image, const QString& expected)
 {
     QStringList wrong;
     for (const QString& item : expected.split(u' ')) {
-        const QString place = item.section(u'=', 0, 0), colour = item.section(u'=', 1);
-        const int y = place.section(u',', 1).toInt();
-        const bool row = place.startsWith(u'*');
-        const int first = row ? 0 : place.section(u',', 0, 0).toInt();
-        for (int x = first; x < (row ? image.width() : first + 1); ++x)
-            if (const QString seen = QString::number(image.pixel(x, y) & 0xFFFFFF, 16).toUpper();
-                seen.rightJustified(6, u'0') != colour)
-                wrong << QStringLiteral("%1,%2=%3").arg(x).arg(y).arg(seen);
+        const QStringList at = item.split(QRegularExpression("[,=]"));
+        for (int x = 0; x < image.width(); ++x)
+            if (const QRgb seen = image.pixel(x, at[1].toInt()) & 0xFFFFFF;
+                (at[0] == "*" || at[0].toInt() == x) && seen != at[2].toUInt(nullptr, 16))
+                wrong << QStringLiteral("%1,%2=%3").arg(x).arg(at[1]).arg(seen, 6, 16, QChar(u'0'));
     }
     return wrong.join(u' ');
 }
 
-// 3 x 2 of the mask colour FF00FF but for a dark pixel (202020) and a light one (E0E0E0) on top.
-std::unique_ptr<cMemDC> sample()
+// Whether a picture is the plain buffer's within one in every channel of every pixel.
+bool withinOne(const QImage& picture, const PixelBuffer& plain)
 {
-    auto source = std::make_unique<cMemDC>();
-    source->Init(3, 2);
-    source->Cls(0xFF00FF);
-    source->FillRect(0, 0, 1, 1, 0x202020);
-    source->FillRect(1, 0, 2, 1, 0xE0E0E0);
-    return source;
-}
-
-// The largest difference of two pictures in any channel of any pixel.
-int byteDistance(const QImage& a, const QImage& b)
-{
-    int worst = a.size() == b.size() ? 0 : 256;
-    for (qsizetype i = 0; i < a.sizeInBytes() && worst < 256; ++i)
-        worst = std::max(worst, std::abs(a.constBits()[i] - b.constBits()[i]));
-    return worst;
+    const QImage other = pvFieldToPicture(plain);
+    return picture.size() == other.size() &&
+           std::equal(picture.constBits(), picture.constBits() + picture.sizeInBytes(),
+                      other.constBits(), [](uchar a, uchar b) { return std::abs(a - b) <= 1; });
 }
 
 } // namespace
@@ -72,65 +65,64 @@ class tst_ExtremeRendering : public QObject {
 private slots:
     // The stepped renderers against the field formulas, one division per pixel, over every
     // whole hue, saturation, brightness and channel value (and a few fractions), at sizes from
-    // the smallest up; web-safe fields and bars are the same bytes through the table.
+    // the smallest up; web-safe fields and bars are the same bytes through the table. Gradient
+    // fills come within one per channel of the plain hue and channel fields.
     void plainFieldsHoldTheirFormulaAtEveryPixel()
     {
         // A hue outside 0 to below 360 has no sextant: black.
         QCOMPARE((QList{pvHSBToRGB(-0.5, 100, 100), pvHSBToRGB(360, 50, 50)}), QList<RGB>(2));
-        const auto& table = WebSafeTable();
-        for (const auto& [W, H] : {std::pair{6, 2}, {18, 7}, {66, 37}, {234, 283}}) {
-            QList<double> levels{0.5, 12.25, 99.99};
-            for (int i = 0; i <= 360; ++i)
-                levels << i;
+        QList<double> levels{0.5, 12.25, 99.99};
+        for (int i = 0; i <= 360; ++i)
+            levels << i;
+        for (const auto& [W, H] : {std::pair{6, 2}, {18, 7}, {66, 37}, {234, 283}, {1200, 40}}) {
+            const int D = (H - 1) * (W - 1), S = W / 6;
             for (const double level : levels) {
                 const RGB pure = pvHSBToRGB(level, 100, 100);
-                const QByteArray hue = pvCreateRectHue(W, H, false, {level, 100, 100}).Bits;
-                QCOMPARE(hue, buffer(W, H, [&](int x, int y) {
-                             const int k = W - 1 - x, D = (H - 1) * (W - 1);
-                             const auto of = [&](int C) {
-                                 return (k * (255 - C) * y + C * y * (W - 1)) / D;
-                             };
-                             return RGB{of(pure.Red), of(pure.Green), of(pure.Blue)};
-                         }));
-                QByteArray snapped = hue;
-                for (char& byte : snapped)
-                    byte = char(table[uchar(byte)]);
-                QCOMPARE(pvCreateRectHue(W, H, true, {level, 100, 100}).Bits, snapped);
-                if (level > 100) continue;
-                const int S = W / 6, fixed8 = Numbers::RoundHalfEven(level * 2040) / 100;
-                for (const bool bySaturation : {true, false})
-                    QCOMPARE((bySaturation ? pvCreateRectSaturation(W, H, false, level)
-                                           : pvCreateRectBrightness(W, H, false, level))
-                                 .Bits,
-                             buffer(W, H, [&](int x, int y) {
-                                 const int s8 = bySaturation ? fixed8 : (y * 2040) / (H - 1);
-                                 const int b8 = bySaturation ? (y * 2040) / (H - 1) : fixed8;
-                                 const int M = b8 / 8, m = ((2040 - s8) * b8) / 16320;
-                                 const int sextant = x / S,
-                                           j = sextant % 2 ? 2 * S - 1 - x % (2 * S) : x % S;
-                                 const int r =
-                                     ((522240 - (256 - (j * 256) / S) * s8) * b8) / 4177920;
-                                 const RGB six[] = {{M, r, m}, {r, M, m}, {m, M, r},
-                                                    {m, r, M}, {r, m, M}, {M, m, r}};
-                                 return six[sextant];
-                             }));
+                const QByteArray hue = buffer(W, H, [&](int x, int y) {
+                    const auto of = [&](int C) {
+                        return ((W - 1 - x) * (255 - C) + C * (W - 1)) * y / D;
+                    };
+                    return RGB{of(pure.Red), of(pure.Green), of(pure.Blue)};
+                });
+                const PixelBuffer plain = pvCreateRectHue(W, H, false, {level, 100, 100});
+                QCOMPARE(plain.Bits, hue);
+                QCOMPARE(pvCreateRectHue(W, H, true, {level, 100, 100}).Bits, snapped(hue));
+                QVERIFY(withinOne(pvCreateRectHueAccel(W, H, {level, 100, 100}), plain));
+                const int fixed8 = Numbers::RoundHalfEven(level * 2040) / 100;
+                for (const bool bySaturation : {true, false}) {
+                    if (level > 100) break;
+                    const QByteArray expected = buffer(W, H, [&](int x, int y) {
+                        const int rising = (y * 2040) / (H - 1), sextant = x / S;
+                        const int s8 = bySaturation ? fixed8 : rising,
+                                  b8 = bySaturation ? rising : fixed8;
+                        const int M = b8 / 8, m = ((2040 - s8) * b8) / 16320;
+                        const int j = sextant % 2 ? 2 * S - 1 - x % (2 * S) : x % S;
+                        const int r = ((522240 - (256 - (j * 256) / S) * s8) * b8) / 4177920;
+                        const RGB six[] = {{M, r, m}, {r, M, m}, {m, M, r},
+                                           {m, r, M}, {r, m, M}, {M, m, r}};
+                        return six[sextant];
+                    });
+                    const auto field =
+                        bySaturation ? pvCreateRectSaturation : pvCreateRectBrightness;
+                    QCOMPARE(field(W, H, false, level).Bits, expected);
+                }
             }
             for (int channel = 0; channel < 3; ++channel)
-                for (int v = 0; v < 256; ++v)
-                    QCOMPARE(pvCreateRectRGB(W, H, false, v, channel).Bits,
-                             buffer(W, H, [&](int x, int y) {
-                                 const int a = (x * 255) / (W - 1), b = (y * 255) / (H - 1);
-                                 return channel == 0   ? RGB{v, a, b}
-                                        : channel == 1 ? RGB{a, v, b}
-                                                       : RGB{a, b, v};
-                             }));
+                for (int v = 0; v < 256; ++v) {
+                    const QByteArray expected = buffer(W, H, [&](int x, int y) {
+                        const int a = (x * 255) / (W - 1), b = (y * 255) / (H - 1);
+                        return std::array{RGB{v, a, b}, RGB{a, v, b}, RGB{a, b, v}}[channel];
+                    });
+                    const PixelBuffer plain = pvCreateRectRGB(W, H, false, v, channel);
+                    QCOMPARE(plain.Bits, expected);
+                    QVERIFY(v % 15 || withinOne(pvCreateRectRGBAccel(W, H, v, channel), plain));
+                }
             for (const PixelBuffer& web :
                  {pvCreateBarHue(H, true), pvCreateBarSaturation(H, true, 77.5, 60),
                   pvCreateBarBrightness(H, true, 300, 33.3), pvCreateBarRGB(H, true, 1),
                   pvCreateRectSaturation(W, H, true, 41), pvCreateRectBrightness(W, H, true, 7),
                   pvCreateRectRGB(W, H, true, 130, 2)})
-                for (const char byte : web.Bits)
-                    QVERIFY(table[uchar(byte)] == uchar(byte));
+                QCOMPARE(snapped(web.Bits), web.Bits);
         }
     }
 
@@ -164,72 +156,51 @@ private slots:
         QCOMPARE(mismatches(picture, pixels), QString());
     }
 
-    // Gradient fills approximate the plain hue and channel fields within one per channel.
-    void acceleratedFieldsStayWithinOneOfThePlainOnes()
-    {
-        for (const auto& [W, H] : {std::pair{6, 2}, {234, 283}, {1200, 40}}) {
-            for (int hue = 0; hue < 360; hue += (W > 1000 ? 7 : 1)) {
-                const HSBTriple pure{double(hue), 100, 100};
-                QVERIFY(byteDistance(pvCreateRectHueAccel(W, H, pure),
-                                     pvFieldToPicture(pvCreateRectHue(W, H, false, pure))) <= 1);
-            }
-            for (int channel = 0; channel < 3; ++channel)
-                for (int v = 0; v < 256; v += 15)
-                    QVERIFY(byteDistance(
-                                pvCreateRectRGBAccel(W, H, v, channel),
-                                pvFieldToPicture(pvCreateRectRGB(W, H, false, v, channel))) <= 1);
-        }
-    }
-
     // Each mode keeps its pictures and the inputs they show; only a change of those, of the
     // web-safe flag or of the size renders them again.
     void picturesAreRenderedAgainOnlyWhenTheirInputsChange_data()
     {
         QTest::addColumn<int>("mode");
-        // Added to the hue, saturation, brightness, channel value, width (x 6) and height.
-        QTest::addColumn<QList<double>>("change");
-        QTest::addColumn<bool>("webSafe");
-        QTest::addColumn<QString>("rendered"); // "field", "bar" or both
-        const auto row = [](const char* name, Mode mode, QList<double> change, bool webSafe,
-                            const char* rendered) {
-            QTest::newRow(name) << int(mode) << change << webSafe << QString(rendered);
+        // What changes: 0 hue, 1 saturation, 2 brightness, 3 channel value, 4 width (by 6),
+        // 5 height, 6 web-safe, -1 nothing; then whether the field and the bar are rendered again.
+        QTest::addColumn<int>("input");
+        QTest::addColumn<bool>("field");
+        QTest::addColumn<bool>("bar");
+        const auto row = [](const char* name, Mode mode, int input, bool field, bool bar) {
+            QTest::newRow(name) << int(mode) << input << field << bar;
         };
-        row("hue, same", Mode::Hue, {}, false, "");
-        row("hue, other hue", Mode::Hue, {1}, false, "field");
-        row("hue, web-safe", Mode::Hue, {}, true, "field bar");
-        row("hue, wider", Mode::Hue, {0, 0, 0, 0, 1}, false, "field");
-        row("hue, one pixel taller", Mode::Hue, {0, 0, 0, 0, 0, 1}, false, "field bar");
-        row("saturation, saturation", Mode::Saturation, {0, 1}, false, "field");
-        row("saturation, hue", Mode::Saturation, {1}, false, "bar");
-        row("brightness, brightness", Mode::Brightness, {0, 0, 1}, false, "field");
-        row("brightness, saturation", Mode::Brightness, {0, 1}, false, "bar");
-        row("green, green", Mode::Green, {0, 0, 0, 1}, false, "field");
-        row("blue, hue", Mode::Blue, {1}, false, "");
+        row("hue, same", Mode::Hue, -1, false, false);
+        row("hue, other hue", Mode::Hue, 0, true, false);
+        row("hue, web-safe", Mode::Hue, 6, true, true);
+        row("hue, wider", Mode::Hue, 4, true, false);
+        row("hue, one pixel taller", Mode::Hue, 5, true, true);
+        row("saturation, saturation", Mode::Saturation, 1, true, false);
+        row("saturation, hue", Mode::Saturation, 0, false, true);
+        row("brightness, brightness", Mode::Brightness, 2, true, false);
+        row("brightness, saturation", Mode::Brightness, 1, false, true);
+        row("green, green", Mode::Green, 3, true, false);
+        row("blue, hue", Mode::Blue, 0, false, false);
     }
     void picturesAreRenderedAgainOnlyWhenTheirInputsChange()
     {
         QFETCH(int, mode);
-        QFETCH(QList<double>, change);
-        QFETCH(bool, webSafe);
-        change.resize(6);
+        QFETCH(int, input);
         PickerImages images;
         images.Accelerate = true;
-        const auto show = [&](double delta, bool safe) {
-            images.setSize(234 + 6 * int(change[4] * delta), 283 + int(change[5] * delta));
-            const HSBTriple hsb{10 + change[0] * delta, 50 + change[1] * delta,
-                                60 + change[2] * delta};
-            const int value = 100 + int(change[3] * delta);
-            if (mode == int(Mode::Hue)) images.pvShowHue({hsb.Hue, 100, 100}, safe);
-            if (mode == int(Mode::Saturation)) images.pvShowSaturation(hsb, safe);
-            if (mode == int(Mode::Brightness)) images.pvShowBrightness(hsb, safe);
-            if (mode >= int(Mode::Red)) images.pvShowChannel(value, mode - int(Mode::Red), safe);
-            return std::pair(images.currentField().cacheKey(), images.currentBar().cacheKey());
-        };
-        const auto before = show(0, false), after = show(1, webSafe);
-        QStringList rendered;
-        if (before.first != after.first) rendered << "field";
-        if (before.second != after.second) rendered << "bar";
-        QTEST(rendered.join(u' '), "rendered");
+        QList<qint64> keys;
+        for (const int delta : {0, 1}) {
+            const auto d = [&](int i) { return i == input ? delta : 0; };
+            images.setSize(234 + 6 * d(4), 283 + d(5));
+            const HSBTriple hsb{10.0 + d(0), 50.0 + d(1), 60.0 + d(2)};
+            if (mode == int(Mode::Hue)) images.pvShowHue({hsb.Hue, 100, 100}, d(6));
+            if (mode == int(Mode::Saturation)) images.pvShowSaturation(hsb, d(6));
+            if (mode == int(Mode::Brightness)) images.pvShowBrightness(hsb, d(6));
+            if (mode >= int(Mode::Red))
+                images.pvShowChannel(100 + d(3), mode - int(Mode::Red), d(6));
+            keys << images.currentField().cacheKey() << images.currentBar().cacheKey();
+        }
+        QTEST(keys[2] != keys[0], "field");
+        QTEST(keys[3] != keys[1], "bar");
         QCOMPARE(images.currentField().size(), QSize(images.fieldWidth(), images.fieldHeight()));
     }
 
@@ -251,29 +222,32 @@ private slots:
         cMemDC::SetGradientFillAvailable(true);
         // 24-bit rows come bottom first, each padded to four bytes.
         dc.SetDIBits(6, 1, 1, 2, QByteArray::fromHex("0000FF0000FF0000"));
-        // The sample copied leaving the mask colour out, then embossed as a disabled image.
-        sample()->TransBlt(dc.hdc(), 8, 1, 0, 0, 0, 0, 0xFF00FF);
-        sample()->DisabledBlt(dc.hdc(), 12, 1, 0, 0, 0, 0, 0xFF00FF, 0x00FF00, 0x0000FF);
+        // 3 x 2 of the mask colour but for a dark pixel (202020) and a light one (E0E0E0) on top,
+        // copied leaving the mask colour out, then embossed as a disabled image.
+        cMemDC source;
+        source.Init(3, 2);
+        source.SetDIBits(0, 0, 3, 2,
+                         QByteArray::fromHex("FF00FFFF00FFFF00FF000000202020E0E0E0FF00FF000000"));
+        source.TransBlt(dc.hdc(), 8, 1, 0, 0, 0, 0, 0xFF00FF);
+        source.DisabledBlt(dc.hdc(), 12, 1, 0, 0, 0, 0, 0xFF00FF, 0x00FF00, 0x0000FF);
         // An icon of nothing but the mask colour draws nothing.
-        cMemDC mask;
-        mask.Init(4, 4);
-        mask.Cls(0xFF00FF);
-        dc.PaintPicture(mask.ExtractIcon(0xFF00FF), 16, 1);
+        source.Cls(0xFF00FF);
+        dc.PaintPicture(source.ExtractIcon(0xFF00FF), 16, 1);
         // A sunken outer edge: the default palette's shadow above and left, light below and right.
         dc.FillRect(20, 1, 26, 5, 0);
         dc.DrawEdge(20, 1, 26, 5, 2, 15);
         // The bar arrows point at their row 3 from both sides.
         dc.PaintPicture(pvArrowPicture(), 0, 6);
-        QCOMPARE(mismatches(dc.Image(), "27,0=FFFFFF 28,0=FF0000 31,0=FF0000 0,1=000000 "
-                                        "0,4=000000 0,5=FFFFFF 2,1=000000 3,1=7F7F7F 4,1=FFFFFF "
-                                        "3,2=808080 6,1=00FF00 6,2=FF0000 7,1=FFFFFF "
-                                        "8,1=202020 9,1=E0E0E0 10,1=FFFFFF 8,2=FFFFFF "
-                                        "12,1=FF0000 13,2=00FF00 13,1=FFFFFF 14,2=FFFFFF "
-                                        "16,1=FFFFFF 19,4=FFFFFF 20,3=9F9F9F 22,1=9F9F9F "
-                                        "25,3=FFFFFF 22,4=FFFFFF 22,3=000000 0,6=000000 "
-                                        "0,12=000000 3,9=000000 3,8=FFFFFF 4,9=FFFFFF "
-                                        "14,9=FFFFFF 25,9=000000 28,6=000000 28,12=000000"),
-                 QString());
+        QCOMPARE(
+            mismatches(dc.Image(),
+                       "27,0=FFFFFF 28,0=FF0000 31,0=FF0000 0,1=000000 0,4=000000 0,5=FFFFFF "
+                       "2,1=000000 3,1=7F7F7F 4,1=FFFFFF 3,2=808080 6,1=00FF00 6,2=FF0000 "
+                       "7,1=FFFFFF 8,1=202020 9,1=E0E0E0 10,1=FFFFFF 8,2=FFFFFF 12,1=FF0000 "
+                       "13,2=00FF00 13,1=FFFFFF 14,2=FFFFFF 16,1=FFFFFF 18,2=FFFFFF "
+                       "20,3=9F9F9F 22,1=9F9F9F 25,3=FFFFFF 22,4=FFFFFF 22,3=000000 0,6=000000 "
+                       "0,12=000000 3,9=000000 3,8=FFFFFF 4,9=FFFFFF 14,9=FFFFFF 25,9=000000 "
+                       "28,6=000000 28,12=000000"),
+            QString());
         // A picture taken earlier is a copy: the drawing afterwards left it as it was.
         QCOMPARE(mismatches(before, "*,0=FFFFFF *,1=FFFFFF *,9=FFFFFF"), QString());
     }
