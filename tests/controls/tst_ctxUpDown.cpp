@@ -32,17 +32,15 @@ private slots:
         connect(control.get(), &ctxUpDown::Change, this, [this](int delta) { steps << delta; });
     }
 
-    // A click is one step of the half under the pointer, sent on release; Qt's double click is
-    // a second press.
+    // A click is one step of the half under the pointer, sent on release (a click on up is held
+    // below); Qt's double click is a second press.
     void clickStepsOnRelease_data()
     {
         QTest::addColumn<QPoint>("at");
         QTest::addColumn<QPoint>("releaseAt");
         QTest::addColumn<bool>("twice");
         QTest::addColumn<QList<int>>("sent");
-        QTest::newRow("up") << OnUp << OnUp << false << QList<int>{1};
-        QTest::newRow("down's left edge")
-            << QPoint(0, 10) << QPoint(0, 10) << false << QList<int>{-1};
+        QTest::newRow("down's edge") << QPoint(0, 10) << QPoint(0, 10) << false << QList<int>{-1};
         QTest::newRow("released outside") << OnDown << QPoint(7, 40) << false << QList<int>();
         QTest::newRow("double click") << OnDown << OnDown << true << QList<int>{-1, -1};
     }
@@ -54,7 +52,6 @@ private slots:
         if (twice) QTest::mouseClick(control.get(), Qt::LeftButton, {}, at);
         twice ? QTest::mouseDClick(control.get(), Qt::LeftButton, {}, at)
               : QTest::mousePress(control.get(), Qt::LeftButton, {}, at);
-        QCOMPARE(steps.size(), twice ? 1 : 0);
         QTest::mouseRelease(control.get(), Qt::LeftButton, {}, releaseAt);
         QTEST(steps, "sent");
     }
@@ -63,28 +60,23 @@ private slots:
     // which looks pushed meanwhile; one on release; the first tick after it stops the timer.
     void holdingRepeatsAndLooksPushed()
     {
-        const QImage raised = painted();
-        QImage blankRow(15, 1, raised.format());
-        blankRow.fill(Qt::transparent);
-        QVERIFY(raised.copy(0, 19, 15, 1) != blankRow);
-        QCOMPARE(raised.copy(0, 20, 15, 1), blankRow); // the odd last row is the background's
+        // The odd last row is the background's, as clear as the rows past the end.
+        const QImage raised = painted(), clear = raised.copy(0, 21, 15, 1);
+        QVERIFY(raised.copy(0, 19, 15, 1) != clear && raised.copy(0, 20, 15, 1) == clear);
         QTest::mousePress(control.get(), Qt::LeftButton, {}, OnUp);
-        QCOMPARE(control->repeatTimer()->interval(), 500);
+        QVERIFY(steps.isEmpty() && control->repeatTimer()->interval() == 500);
         const QImage pushed = painted();
-        QVERIFY(pushed.copy(0, 0, 15, 10) != raised.copy(0, 0, 15, 10));
-        QCOMPARE(pushed.copy(0, 10, 15, 11), raised.copy(0, 10, 15, 11));
+        QVERIFY(pushed != raised && pushed.copy(0, 10, 15, 11) == raised.copy(0, 10, 15, 11));
         tick();
-        QCOMPARE(control->repeatTimer()->interval(), 50);
         QTest::mouseMove(control.get(), OnDown);
-        QCOMPARE(painted(), raised);
+        QVERIFY(control->repeatTimer()->interval() == 50 && painted() == raised);
         tick();
         QTest::mouseMove(control.get(), OnUp);
         tick();
         QTest::mouseRelease(control.get(), Qt::LeftButton, {}, OnUp);
-        QCOMPARE(steps, QList<int>({1, 1, 1}));
         tick();
         QVERIFY(!control->repeatTimer()->isActive());
-        QCOMPARE(steps.size(), 3);
+        QCOMPARE(steps, QList<int>({1, 1, 1}));
     }
 };
 

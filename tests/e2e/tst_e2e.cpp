@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QRasterWindow>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -30,89 +31,64 @@ QString xdotool(const QStringList& arguments, int pauseMs = 150)
     return out;
 }
 
-QImage screenshot()
-{
-    QTemporaryDir dir;
-    run(QStringLiteral("import"), {"-window", "root", dir.filePath("screen.png")});
-    return QImage(dir.filePath("screen.png"));
-}
-
-int scale()
-{
-    return qEnvironmentVariableIntValue("TINTWELL_E2E_SCALE") == 2 ? 2 : 1;
-}
-
-// The openbox run also runs an installed copy: bin/ beside share/tintwell/. What the user makes
-// then goes to the per-user folder, even where the program could write beside itself (root can).
-bool installed()
-{
-    return qEnvironmentVariable("TINTWELL_E2E_WM") == "openbox";
-}
+const int Scale = qEnvironmentVariableIntValue("TINTWELL_E2E_SCALE") == 2 ? 2 : 1;
+// Under openbox, which reparents and places the window, an installed copy runs: bin/ beside
+// share/tintwell/. What the user makes then goes to the per-user folder, even where the program
+// could write beside itself (root can).
+const bool Installed = qEnvironmentVariable("TINTWELL_E2E_WM") == "openbox";
 
 // One run of the real program, copied into a temporary folder that is its program folder, with a
 // settings folder of its own.
 class XSession {
 public:
-    ~XSession()
-    {
-        process_.kill();
-        process_.waitForFinished(3000);
-    }
+    ~XSession() { process_.kill(), process_.waitForFinished(3000); }
 
     bool start(const QString& binary)
     {
-        const QString copy = file(installed() ? "bin/tintwell" : "tintwell");
-        QDir(folder_.path()).mkpath(installed() ? "share/tintwell" : ".");
+        const QString copy = file(Installed ? "bin/tintwell" : "tintwell");
+        QDir(folder_.path()).mkpath(Installed ? "share/tintwell" : ".");
         QDir(folder_.path()).mkpath("bin");
         if (!QFile::copy(binary, copy)) return false;
         QFile::setPermissions(copy, QFileInfo(binary).permissions());
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), file(QStringLiteral("config")));
-        env.insert(QStringLiteral("XDG_DATA_HOME"), file(QStringLiteral("data")));
-        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        if (scale() != 1) env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(scale()));
+        env.insert("XDG_CONFIG_HOME", file("config"));
+        env.insert("XDG_DATA_HOME", file("data"));
+        env.remove("QT_QPA_PLATFORM");
+        if (Scale != 1) env.insert("QT_SCALE_FACTOR", QString::number(Scale));
         process_.setProcessEnvironment(env);
         process_.start(copy, {});
+        const QString pid = QString::number(process_.processId());
         const QString window =
-            xdotool({"search", "--sync", "--onlyvisible", "--pid",
-                     QString::number(process_.processId()), "--name", "^Tintwell$"},
-                    0)
-                .section(u'\n', 0, 0)
-                .trimmed();
+            xdotool({"search", "--sync", "--onlyvisible", "--pid", pid, "--name", "^Tintwell$"}, 0)
+                .section(u'\n', 0, 0);
         if (window.isEmpty()) return false;
         // Without a window manager nothing activates the window by itself.
         xdotool({"windowactivate", "--sync", window}, 0);
         QTest::qWait(300);
         // The window's own place, not its frame's: a window manager's frame once shifted every
         // point the test aimed at.
-        const QString info = run(QStringLiteral("xwininfo"), {"-id", window});
-        const auto value = [&](const char* name) {
-            return QRegularExpression(QStringLiteral("%1:\\s*(-?\\d+)").arg(QLatin1String(name)))
-                .match(info)
-                .captured(1)
-                .toInt();
+        const QString info = run("xwininfo", {"-id", window});
+        const auto value = [&](const QString& name) {
+            return QRegularExpression(name + R"(:\s*(-?\d+))").match(info).captured(1).toInt();
         };
         // The client area (below the menu bar) is 6840 twips, 456 pixels at 15 twips a pixel.
         clientOrigin_ = QPoint(value("Absolute upper-left X"),
-                               value("Absolute upper-left Y") + value("Height") - 456 * scale());
+                               value("Absolute upper-left Y") + value("Height") - 456 * Scale);
         return true;
     }
 
     QString file(const QString& name) const { return folder_.filePath(name); }
     // A point of the client area given in twips, on the screen.
-    QPoint at(QPoint twips) const { return clientOrigin_ + twips * scale() / 15; }
+    QPoint at(QPoint twips) const { return clientOrigin_ + twips * Scale / 15; }
     void moveTo(QPoint p)
     {
         xdotool({"mousemove", QString::number(p.x()), QString::number(p.y())}, 120);
     }
-    void click(QPoint p)
+    QString copied(QPoint twips)
     {
-        moveTo(p);
+        moveTo(at(twips));
         xdotool({"click", "1"});
-    }
-    QString clipboard() const
-    {
-        return run(QStringLiteral("xclip"), {"-o", "-selection", "clipboard"});
+        return run("xclip", {"-o", "-selection", "clipboard"});
     }
 
 private:
@@ -129,8 +105,6 @@ class Swatches : public QRasterWindow {
 public:
     static constexpr QRect Area{900, 120, 120, 80};
     static constexpr int StripeX = 960;
-
-protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
@@ -157,9 +131,8 @@ class tst_e2e : public QObject {
 private slots:
     void initTestCase()
     {
-        // Under a window manager too, when asked: openbox reparents and places the window.
-        if (qEnvironmentVariable("TINTWELL_E2E_WM") == "openbox") {
-            windowManager_.start(QStringLiteral("openbox"), {});
+        if (Installed) {
+            windowManager_.start("openbox", {});
             QTRY_VERIFY(run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id"));
         }
         swatches_.setFlag(Qt::X11BypassWindowManagerHint);
@@ -168,36 +141,29 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&swatches_));
         QVERIFY2(session.start(QStringLiteral(TINTWELL_BINARY)), "no main window");
     }
-    void cleanupTestCase()
-    {
-        windowManager_.kill();
-        windowManager_.waitForFinished();
-    }
+    void cleanupTestCase() { windowManager_.kill(), windowManager_.waitForFinished(); }
 
     void dragFromTheDropperPicksThePixelUnderThePointer()
     {
         const QPoint solid = Swatches::Area.topLeft() + QPoint(15, 40);
-        const QPoint target = scale() == 2 ? QPoint(Swatches::StripeX, solid.y()) : solid;
-        const QColor expected = scale() == 2 ? Stripe : Solid;
+        const QPoint target = Scale == 2 ? QPoint(Swatches::StripeX, solid.y()) : solid;
+        const QColor expected = Scale == 2 ? Stripe : Solid;
         const QPoint dropper = session.at(Dropper);
         session.moveTo(dropper);
         xdotool({"mousedown", "1"});
         // While the button is held the swatch follows the pixel under the pointer.
         for (int step = 1; step <= 4; ++step)
             session.moveTo(dropper + (solid - dropper) * step / 4);
-        QCOMPARE(screenshot().pixelColor(session.at(Swatch)), Solid);
+        const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+        QCOMPARE(screen.pixelColor(session.at(Swatch)), Solid);
         session.moveTo(target);
         xdotool({"mouseup", "1"}, 200);
 
         const int packed = expected.red() + expected.green() * 256 + expected.blue() * 65536;
-        session.click(session.at(LongCopy));
-        QCOMPARE(session.clipboard(), QString::number(packed));
-        session.click(session.at(RGBCopy));
-        QCOMPARE(session.clipboard(), QStringLiteral("RGB(%1,%2,%3)")
-                                          .arg(expected.red())
-                                          .arg(expected.green())
-                                          .arg(expected.blue()));
-        QFile pallette(session.file(installed() ? "data/Tintwell/Pallette.pal" : "Pallette.pal"));
+        QCOMPARE(session.copied(LongCopy), QString::number(packed));
+        QCOMPARE(session.copied(RGBCopy), QString::asprintf("RGB(%d,%d,%d)", expected.red(),
+                                                            expected.green(), expected.blue()));
+        QFile pallette(session.file(Installed ? "data/Tintwell/Pallette.pal" : "Pallette.pal"));
         QVERIFY(pallette.open(QIODevice::ReadOnly));
         QCOMPARE(pallette.read(14), ("1   " + QByteArray::number(packed)).leftJustified(14));
     }
@@ -207,7 +173,7 @@ private slots:
     void pickFromTheCommandLinePrintsThePixelClicked()
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(scale()));
+        env.insert("QT_SCALE_FACTOR", QString::number(Scale));
         for (const QString key : {"Escape", ""}) {
             QProcess pick;
             pick.setProcessEnvironment(env);

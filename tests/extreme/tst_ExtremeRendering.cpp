@@ -7,7 +7,6 @@
 #include "cMemDC.h"
 
 #include <QRegularExpression>
-#include <functional>
 
 using namespace Extreme;
 
@@ -15,7 +14,7 @@ namespace {
 
 // A buffer as the renderers lay it out, from the colour of each pixel (x from the left, y from
 // the bottom).
-QByteArray buffer(int W, int H, const std::function<RGB(int, int)>& colour)
+QByteArray buffer(int W, int H, auto colour)
 {
     QByteArray bytes(pvRowBytes(3 * W) * H, '\0');
     for (int y = 0; y < H; ++y)
@@ -29,8 +28,7 @@ QByteArray buffer(int W, int H, const std::function<RGB(int, int)>& colour)
 
 QByteArray snapped(QByteArray bytes)
 {
-    for (char& byte : bytes)
-        byte = char(WebSafeTable()[uchar(byte)]);
+    std::ranges::transform(bytes, bytes.begin(), [](char b) { return WebSafeTable()[uchar(b)]; });
     return bytes;
 }
 
@@ -63,25 +61,20 @@ class tst_ExtremeRendering : public QObject {
     Q_OBJECT
 
 private slots:
-    // The stepped renderers against the field formulas, one division per pixel, over every
-    // whole hue, saturation, brightness and channel value (and a few fractions), at sizes from
-    // the smallest up; web-safe fields and bars are the same bytes through the table. Gradient
-    // fills come within one per channel of the plain hue and channel fields.
+    // The stepped renderers against the per-pixel formulas for every whole hue, saturation,
+    // brightness and channel value (and some fractions), at sizes from the smallest up. Web-safe
+    // fields are the plain ones snapped, bars are snapped; gradients come within one per channel.
     void plainFieldsHoldTheirFormulaAtEveryPixel()
     {
         // A hue outside 0 to below 360 has no sextant: black.
         QCOMPARE((QList{pvHSBToRGB(-0.5, 100, 100), pvHSBToRGB(360, 50, 50)}), QList<RGB>(2));
-        QList<double> levels{0.5, 12.25, 99.99};
-        for (int i = 0; i <= 360; ++i)
-            levels << i;
         for (const auto& [W, H] : {std::pair{6, 2}, {18, 7}, {66, 37}, {234, 283}, {1200, 40}}) {
             const int D = (H - 1) * (W - 1), S = W / 6;
-            for (const double level : levels) {
+            for (int i = -3; i <= 360; ++i) {
+                const double level = i < 0 ? std::array{0.5, 12.25, 99.99}[i + 3] : i;
                 const RGB pure = pvHSBToRGB(level, 100, 100);
                 const QByteArray hue = buffer(W, H, [&](int x, int y) {
-                    const auto of = [&](int C) {
-                        return ((W - 1 - x) * (255 - C) + C * (W - 1)) * y / D;
-                    };
+                    const auto of = [&](int C) { return (255 * (W - 1) - x * (255 - C)) * y / D; };
                     return RGB{of(pure.Red), of(pure.Green), of(pure.Blue)};
                 });
                 const PixelBuffer plain = pvCreateRectHue(W, H, false, {level, 100, 100});
@@ -89,12 +82,12 @@ private slots:
                 QCOMPARE(pvCreateRectHue(W, H, true, {level, 100, 100}).Bits, snapped(hue));
                 QVERIFY(withinOne(pvCreateRectHueAccel(W, H, {level, 100, 100}), plain));
                 const int fixed8 = Numbers::RoundHalfEven(level * 2040) / 100;
-                for (const bool bySaturation : {true, false}) {
+                for (const auto field : {pvCreateRectSaturation, pvCreateRectBrightness}) {
+                    const bool bySaturation = field == pvCreateRectSaturation;
                     if (level > 100) break;
                     const QByteArray expected = buffer(W, H, [&](int x, int y) {
-                        const int rising = (y * 2040) / (H - 1), sextant = x / S;
-                        const int s8 = bySaturation ? fixed8 : rising,
-                                  b8 = bySaturation ? rising : fixed8;
+                        const int y8 = (y * 2040) / (H - 1), sextant = x / S;
+                        const int s8 = bySaturation ? fixed8 : y8, b8 = bySaturation ? y8 : fixed8;
                         const int M = b8 / 8, m = ((2040 - s8) * b8) / 16320;
                         const int j = sextant % 2 ? 2 * S - 1 - x % (2 * S) : x % S;
                         const int r = ((522240 - (256 - (j * 256) / S) * s8) * b8) / 4177920;
@@ -102,9 +95,8 @@ private slots:
                                            {m, r, M}, {r, m, M}, {M, m, r}};
                         return six[sextant];
                     });
-                    const auto field =
-                        bySaturation ? pvCreateRectSaturation : pvCreateRectBrightness;
                     QCOMPARE(field(W, H, false, level).Bits, expected);
+                    QCOMPARE(field(W, H, true, level).Bits, snapped(expected));
                 }
             }
             for (int channel = 0; channel < 3; ++channel)
@@ -115,13 +107,12 @@ private slots:
                     });
                     const PixelBuffer plain = pvCreateRectRGB(W, H, false, v, channel);
                     QCOMPARE(plain.Bits, expected);
+                    QCOMPARE(pvCreateRectRGB(W, H, true, v, channel).Bits, snapped(expected));
                     QVERIFY(v % 15 || withinOne(pvCreateRectRGBAccel(W, H, v, channel), plain));
                 }
-            for (const PixelBuffer& web :
+            for (const auto& web :
                  {pvCreateBarHue(H, true), pvCreateBarSaturation(H, true, 77.5, 60),
-                  pvCreateBarBrightness(H, true, 300, 33.3), pvCreateBarRGB(H, true, 1),
-                  pvCreateRectSaturation(W, H, true, 41), pvCreateRectBrightness(W, H, true, 7),
-                  pvCreateRectRGB(W, H, true, 130, 2)})
+                  pvCreateBarBrightness(H, true, 300, 33.3), pvCreateBarRGB(H, true, 1)})
                 QCOMPARE(snapped(web.Bits), web.Bits);
         }
     }
@@ -133,9 +124,6 @@ private slots:
         QTest::newRow("hue 200: white, the pure hue, black along the bottom")
             << pvFieldToPicture(pvCreateRectHue(234, 283, false, {200, 100, 100}))
             << "0,0=FFFFFF 233,0=00AAFF *,282=000000";
-        QTest::newRow("saturation 0: rows of grey b8 div 8")
-            << pvFieldToPicture(pvCreateRectSaturation(12, 4, false, 0))
-            << "*,0=FFFFFF *,1=AAAAAA *,2=555555 *,3=000000";
         QTest::newRow("saturation 100: sextants meet at primaries and secondaries")
             << pvFieldToPicture(pvCreateRectSaturation(12, 4, false, 100))
             << "0,0=FF0000 1,0=FF7F00 2,0=7FFF00 3,0=00FF00 4,0=00FF00 7,0=0000FF 8,0=0000FF "
@@ -160,48 +148,41 @@ private slots:
     // web-safe flag or of the size renders them again.
     void picturesAreRenderedAgainOnlyWhenTheirInputsChange_data()
     {
-        QTest::addColumn<int>("mode");
-        // What changes: 0 hue, 1 saturation, 2 brightness, 3 channel value, 4 width (by 6),
-        // 5 height, 6 web-safe, -1 nothing; then whether the field and the bar are rendered again.
-        QTest::addColumn<int>("input");
-        QTest::addColumn<bool>("field");
-        QTest::addColumn<bool>("bar");
-        const auto row = [](const char* name, Mode mode, int input, bool field, bool bar) {
-            QTest::newRow(name) << int(mode) << input << field << bar;
-        };
-        row("hue, same", Mode::Hue, -1, false, false);
-        row("hue, other hue", Mode::Hue, 0, true, false);
-        row("hue, web-safe", Mode::Hue, 6, true, true);
-        row("hue, wider", Mode::Hue, 4, true, false);
-        row("hue, one pixel taller", Mode::Hue, 5, true, true);
-        row("saturation, saturation", Mode::Saturation, 1, true, false);
-        row("saturation, hue", Mode::Saturation, 0, false, true);
-        row("brightness, brightness", Mode::Brightness, 2, true, false);
-        row("brightness, saturation", Mode::Brightness, 1, false, true);
-        row("green, green", Mode::Green, 3, true, false);
-        row("blue, hue", Mode::Blue, 0, false, false);
+        QTest::addColumn<Mode>("mode");
+        QTest::addColumn<int>("input"); // 0-2 H, S, B; 3 channel; 4 width; 5 height; 6 web-safe
+        QTest::addColumn<QList<bool>>("rendered"); // the field, the bar
+        QTest::newRow("hue, same") << Mode::Hue << -1 << QList{false, false};
+        QTest::newRow("hue, other hue") << Mode::Hue << 0 << QList{true, false};
+        QTest::newRow("hue, web-safe") << Mode::Hue << 6 << QList{true, true};
+        QTest::newRow("hue, wider") << Mode::Hue << 4 << QList{true, false};
+        QTest::newRow("hue, one pixel taller") << Mode::Hue << 5 << QList{true, true};
+        QTest::newRow("saturation, saturation") << Mode::Saturation << 1 << QList{true, false};
+        QTest::newRow("saturation, hue") << Mode::Saturation << 0 << QList{false, true};
+        QTest::newRow("brightness, brightness") << Mode::Brightness << 2 << QList{true, false};
+        QTest::newRow("brightness, saturation") << Mode::Brightness << 1 << QList{false, true};
+        QTest::newRow("green, green") << Mode::Green << 3 << QList{true, false};
+        QTest::newRow("blue, hue") << Mode::Blue << 0 << QList{false, false};
     }
     void picturesAreRenderedAgainOnlyWhenTheirInputsChange()
     {
-        QFETCH(int, mode);
+        QFETCH(Mode, mode);
         QFETCH(int, input);
-        PickerImages images;
-        images.Accelerate = true;
+        PickerImages cache;
+        cache.Accelerate = true;
         QList<qint64> keys;
         for (const int delta : {0, 1}) {
             const auto d = [&](int i) { return i == input ? delta : 0; };
-            images.setSize(234 + 6 * d(4), 283 + d(5));
+            cache.setSize(234 + 6 * d(4), 283 + d(5));
             const HSBTriple hsb{10.0 + d(0), 50.0 + d(1), 60.0 + d(2)};
-            if (mode == int(Mode::Hue)) images.pvShowHue({hsb.Hue, 100, 100}, d(6));
-            if (mode == int(Mode::Saturation)) images.pvShowSaturation(hsb, d(6));
-            if (mode == int(Mode::Brightness)) images.pvShowBrightness(hsb, d(6));
-            if (mode >= int(Mode::Red))
-                images.pvShowChannel(100 + d(3), mode - int(Mode::Red), d(6));
-            keys << images.currentField().cacheKey() << images.currentBar().cacheKey();
+            if (mode == Mode::Hue) cache.pvShowHue({hsb.Hue, 100, 100}, d(6));
+            if (mode == Mode::Saturation) cache.pvShowSaturation(hsb, d(6));
+            if (mode == Mode::Brightness) cache.pvShowBrightness(hsb, d(6));
+            if (mode >= Mode::Red)
+                cache.pvShowChannel(100 + d(3), int(mode) - int(Mode::Red), d(6));
+            keys << cache.currentField().cacheKey() << cache.currentBar().cacheKey();
         }
-        QTEST(keys[2] != keys[0], "field");
-        QTEST(keys[3] != keys[1], "bar");
-        QCOMPARE(images.currentField().size(), QSize(images.fieldWidth(), images.fieldHeight()));
+        QTEST(QList({keys[2] != keys[0], keys[3] != keys[1]}), "rendered");
+        QCOMPARE(cache.currentField().size(), QSize(cache.fieldWidth(), cache.fieldHeight()));
     }
 
     // Each drawing on a spot of its own on a white surface, then the pixels that prove them.

@@ -1,7 +1,6 @@
 #include "ColourBox.h"
 #include "StandIns.h"
 #include "TestMain.h"
-#include "ctxUpDown.h"
 #include "frmColorPickerExtreme.h"
 
 #include <QCheckBox>
@@ -12,13 +11,13 @@
 #include <QTimer>
 #include <functional>
 
-using TestSupport::stored;
-using TestSupport::typeInto;
+using namespace TestSupport;
+using Dialog = frmColorPickerExtreme;
 
 namespace {
 
 // Red, green, blue, hue, saturation, brightness and hex as the boxes show them; then CMYK, Lab.
-QString readings(const frmColorPickerExtreme& d, bool all = false)
+QString readings(const Dialog& d, bool all = false)
 {
     QStringList texts;
     for (const QLineEdit* box :
@@ -26,13 +25,6 @@ QString readings(const frmColorPickerExtreme& d, bool all = false)
           d.txtMagenta, d.txtYellow, d.txtBlack, d.txtLabLuminance, d.txtLabA, d.txtLabB})
         if (texts.size() < 7 || all) texts << box->text();
     return texts.join(u' ');
-}
-
-// The pause after typing, without waiting for it.
-void pause(frmColorPickerExtreme& d)
-{
-    QVERIFY(d.tmrKeyboard->isActive() && d.tmrKeyboard->interval() == 500);
-    QMetaObject::invokeMethod(d.tmrKeyboard, "timeout");
 }
 
 void drag(QWidget* on, QPoint from, QPoint to)
@@ -53,19 +45,16 @@ class tst_frmColorPickerExtreme : public QObject {
     QPointer<frmColorPickerExtreme> dialog;
 
     // Init on the colour, the script played in the dialog: its result and colour (-2: none).
-    std::pair<bool, int> run(int colour, const std::function<void(frmColorPickerExtreme&)>& script)
+    std::pair<bool, int> run(int colour, const std::function<void(Dialog&)>& script)
     {
         if (!dialog) dialog = new frmColorPickerExtreme(&owner);
-        QTimer play;
-        play.setSingleShot(true);
-        connect(&play, &QTimer::timeout, dialog, [this, script] {
+        QObject scope; // a script Init never got to play dies with it
+        QTimer::singleShot(0, &scope, [this, script] {
             script(*dialog);
             if (dialog) dialog->hide();
         });
-        play.start(0);
         int chosen = -2;
-        const bool accepted = dialog->Init(colour, chosen);
-        return {accepted, chosen};
+        return {dialog->Init(colour, chosen), chosen};
     }
 
 private slots:
@@ -73,110 +62,86 @@ private slots:
     void init()
     {
         delete dialog;
-        TestSupport::forgetSettings();
+        forgetSettings();
         messages.shown.clear();
         windows.calls.clear();
     }
 
-    void initShowsTheColourInEveryReadingAndOkReturnsIt_data()
+    // Init on the colour, then the steps: a name clicks that control ("+" or "-": a spinner's upper
+    // or lower half) and "=text" after it types too; "dclick" double clicks the field's corner;
+    // "pause" ends the typing pause; ".", "*", "#" read seven boxes, all, the hex; messages last.
+    void stepsShowInTheBoxesAndOkReturnsTheColour_data()
     {
         QTest::addColumn<int>("colour");
-        QTest::addColumn<QString>("expected"); // RGB, HSB, hex, CMYK, Lab
-        QTest::addColumn<int>("returned");
-        QTest::newRow("-1 is black") << -1 << "0 0 0 0 0 0 000000 0 0 0 100 0.0 0.0 0.0" << 0;
-        QTest::newRow("white") << 0xFFFFFF << "255 255 255 0 0 100 FFFFFF 0 0 0 0 100.0 0.0 0.0"
-                               << 0xFFFFFF;
-        QTest::newRow("orange") << 0x3366CC
-                                << "204 102 51 20 75 80 CC6633 0 40 60 20 54.5 18.7 24.1"
-                                << 0x3366CC;
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("shows");
+        QTest::addColumn<int>("returned"); // -2: none
+        const auto row = [](const char* name, int colour, const char* steps, QString shows,
+                            int returned = -2) {
+            QTest::newRow(name) << colour << QString(steps) << shows << returned;
+        };
+        row("-1 is black", -1, "* ok", "0 0 0 0 0 0 000000 0 0 0 100 0.0 0.0 0.0", 0);
+        row("white", 0xFFFFFF, "*", "255 255 255 0 0 100 FFFFFF 0 0 0 0 100.0 0.0 0.0");
+        row("orange", 0x3366CC, "*", "204 102 51 20 75 80 CC6633 0 40 60 20 54.5 18.7 24.1");
         const QColor face = QGuiApplication::palette().color(QPalette::Button);
-        QTest::newRow("the button face") << int(0x8000000F) << face.name().mid(1).toUpper()
-                                         << (face.red() | face.green() << 8 | face.blue() << 16);
-        QTest::newRow("no colour stands for system colour 25") << int(0x80000019) << "" << -2;
+        row("the button face", int(0x8000000F), "# ok", face.name().mid(1).toUpper(),
+            face.red() | face.green() << 8 | face.blue() << 16);
+        row("no colour stands for system colour 25", int(0x80000019), "* ok",
+            "Vevozer Azede Dodizo: Error: no colour stands for -2147483623");
+        // Typed text counts after the pause: a number clamped to its range, anything else as 0.
+        // The hue keeps a fraction its box cannot show.
+        row("hue 400", 0xFF, "txtHue=400 # pause .", "FF0000 / 255 0 4 359 100 100 FF0004");
+        row("hue 12.5", 0xFF, "txtHue=12.5 # pause .", "FF0000 / 255 53 0 12 100 100 FF3500");
+        row("saturation -5", 0xFF, "txtSat=-5 # pause .", "FF0000 / 255 255 255 0 0 100 FFFFFF");
+        row("green 300", 0xFF, "txtGreen=300 # pause .", "FF0000 / 255 255 0 60 100 100 FFFF00");
+        row("red x7", 0xFF, "txtRed=x7 # pause .", "FF0000 / 0 0 0 0 0 0 000000");
+        // Typing into the other group within the pause applies the first group at once, and the
+        // text being typed stays in its box.
+        row("switching groups", 0, "txtRed=200 txtHue=1 . pause .",
+            "200 0 0 1 100 78 C80000 / 199 3 0 1 100 78 C70300");
+        row("hue up at 359", 0x0400FF, "updHue+ .", "255 0 4 359 100 100 FF0004");
+        row("red down at 0", 0xFF00, "updRed- .", "0 255 0 120 100 100 00FF00");
+        row("saturation up", 0x3366CC, "updSat+ .", "204 101 49 20 76 80 CC6531");
+        // OK takes numbers typed just before it; a double click in the field is OK; the old
+        // colour's swatch brings it back.
+        row("typed, then OK", 0, "txtRed=10 ok", "", 10);
+        row("double click", 0x3366CC, "dclick", "", 0xFFFFFF);
+        row("old colour", 0x3366CC, "txtRed=0 pause old ok", "", 0x3366CC);
+        // Web-safe colours only: the colour typed snaps.
+        row("web-safe", 0, "websafe txtRed=30 txtGreen=130 txtBlue=230 pause #", "3399FF");
     }
-    void initShowsTheColourInEveryReadingAndOkReturnsIt()
+    void stepsShowInTheBoxesAndOkReturnsTheColour()
     {
         QFETCH(int, colour);
-        QFETCH(QString, expected);
-        QString seen;
-        const auto [accepted, chosen] = run(colour, [&](frmColorPickerExtreme& d) {
-            seen = readings(d, true);
-            QTest::mouseClick(d.cmdOk, Qt::LeftButton);
+        QFETCH(QString, steps);
+        QStringList seen;
+        const auto [accepted, chosen] = run(colour, [&](Dialog& d) {
+            const QMap<QString, QWidget*> named{
+                {"ok", d.cmdOk}, {"old", d.labOld}, {"websafe", d.chkWebSafe}};
+            const QMap<QChar, QPoint> halves{{'+', {5, 2}}, {'-', {5, 18}}};
+            for (const QString& step : steps.split(u' ')) {
+                const QString name = step.section(u'=', 0, 0).remove(u'+').remove(u'-');
+                QWidget* const control = named.value(name, d.findChild<QWidget*>(name));
+                if (step == "pause") { // without waiting for it; the timer stops once it has passed
+                    QVERIFY(d.tmrKeyboard->isActive() && d.tmrKeyboard->interval() == 500);
+                    QMetaObject::invokeMethod(d.tmrKeyboard, "timeout");
+                    QVERIFY(!d.tmrKeyboard->isActive());
+                } else if (step.size() == 1)
+                    seen << (step == "#" ? d.txtNewColor->text() : readings(d, step == "*"));
+                else if (step == "dclick")
+                    QTest::mouseClick(d.imgRect, Qt::LeftButton, {}, {-1, -1}),
+                        QTest::mouseDClick(d.imgRect, Qt::LeftButton, {}, {-1, -1});
+                else
+                    QTest::mouseClick(control, Qt::LeftButton, {}, halves.value(step.back()));
+                if (step.contains(u'='))
+                    typeInto(qobject_cast<QLineEdit*>(control), step.section(u'=', 1));
+            }
         });
-        QVERIFY2(seen.contains(expected), qPrintable(seen));
+        for (const auto& message : messages.shown)
+            seen << message.title + ": " + message.text;
+        QTEST(seen.join(" / "), "shows");
         QTEST(chosen, "returned");
         QCOMPARE(accepted, chosen != -2);
-        QCOMPARE(messages.shown.size(), int(!accepted));
-        if (!accepted)
-            QCOMPARE(messages.shown[0].title + ": " + messages.shown[0].text,
-                     "Vevozer Azede Dodizo: Error: no colour stands for -2147483623");
-    }
-
-    // Typed text counts after the pause: a number clamped to its range, anything else as 0. The
-    // hue keeps a fraction its box cannot show.
-    void typedNumbersApplyAfterThePause_data()
-    {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shows");
-        for (const char* row :
-             {"txtHue 400 255 0 4 359 100 100 FF0004", "txtHue 12.5 255 53 0 12 100 100 FF3500",
-              "txtSat -5 255 255 255 0 0 100 FFFFFF", "txtGreen 300 255 255 0 60 100 100 FFFF00",
-              "txtRed x7 0 0 0 0 0 0 000000"}) {
-            const QString text(row);
-            QTest::newRow(row) << text.section(u' ', 0, 0) << text.section(u' ', 1, 1)
-                               << text.section(u' ', 2);
-        }
-    }
-    void typedNumbersApplyAfterThePause()
-    {
-        QFETCH(QString, box);
-        QFETCH(QString, typed);
-        QFETCH(QString, shows);
-        run(0x0000FF, [&](frmColorPickerExtreme& d) {
-            typeInto(d.findChild<QLineEdit*>(box), typed);
-            QCOMPARE(d.txtNewColor->text(), "FF0000");
-            pause(d);
-            QCOMPARE(readings(d), shows);
-            QVERIFY(!d.tmrKeyboard->isActive());
-        });
-    }
-
-    // Typing into the other group within the pause applies the first group at once, and the
-    // text being typed stays in its box.
-    void switchingGroupsWhileTypingAppliesTheFirstGroup()
-    {
-        run(0, [](frmColorPickerExtreme& d) {
-            QTest::mouseClick(d.txtRed, Qt::LeftButton);
-            typeInto(d.txtRed, "200");
-            QTest::mouseClick(d.txtHue, Qt::LeftButton);
-            typeInto(d.txtHue, "1");
-            QCOMPARE(readings(d), "200 0 0 1 100 78 C80000");
-            pause(d);
-            QCOMPARE(readings(d), "199 3 0 1 100 78 C70300");
-        });
-    }
-
-    void spinnersStepWithinTheirLimits_data()
-    {
-        QTest::addColumn<int>("colour");
-        QTest::addColumn<QString>("spinner");
-        QTest::addColumn<int>("step");
-        QTest::addColumn<QString>("shows");
-        QTest::newRow("hue up at 359") << 0x0400FF << "updHue" << 1 << "255 0 4 359 100 100 FF0004";
-        QTest::newRow("red down at 0") << 0xFF00 << "updRed" << -1 << "0 255 0 120 100 100 00FF00";
-        QTest::newRow("saturation up") << 0x3366CC << "updSat" << 1 << "204 101 49 20 76 80 CC6531";
-    }
-    void spinnersStepWithinTheirLimits()
-    {
-        QFETCH(int, colour);
-        QFETCH(QString, spinner);
-        QFETCH(int, step);
-        run(colour, [&](frmColorPickerExtreme& d) {
-            auto* control = d.findChild<ctxUpDown*>(spinner);
-            QTest::mouseClick(control, Qt::LeftButton, {}, {5, step > 0 ? 2 : 18});
-            QTEST(readings(d), "shows");
-        });
     }
 
     // Pointer positions beyond the field or bar count as its nearest edge. Dragging in the field
@@ -187,9 +152,8 @@ private slots:
         QTest::addColumn<bool>("onBar");
         QTest::addColumn<QPoint>("beyond"); // -1 before, 1 after, 0 within
         QTest::addColumn<QString>("hex");
-        const auto row = [](const char* name, const char* mode, bool onBar, QPoint beyond,
-                            const char* hex) {
-            QTest::newRow(name) << QString(mode) << onBar << beyond << QString(hex);
+        const auto row = [](const char* name, QString mode, bool onBar, QPoint to, QString hex) {
+            QTest::newRow(name) << mode << onBar << to << hex;
         };
         row("hue field, above left", "optHue", false, {-1, -1}, "FFFFFF");
         row("hue field, below right", "optHue", false, {1, 1}, "000000");
@@ -205,14 +169,11 @@ private slots:
         QFETCH(QString, mode);
         QFETCH(bool, onBar);
         QFETCH(QPoint, beyond);
-        run(0x0000FF, [&](frmColorPickerExtreme& d) {
+        run(0x0000FF, [&](Dialog& d) {
             QTest::mouseClick(d.findChild<QRadioButton*>(mode), Qt::LeftButton);
             QWidget* target = onBar ? d.imgBar : d.imgRect;
-            const QSize size = target->size();
-            const QPoint to(size.width() / 2 + beyond.x() * size.width(),
-                            size.height() / 2 + beyond.y() * size.height());
             const qint64 field = d.currentField().cacheKey(), bar = d.currentBar().cacheKey();
-            drag(target, QPoint(size.width() / 2, size.height() / 2), to);
+            drag(target, target->rect().center(), target->rect().center() + beyond * 1000);
             QTEST(d.txtNewColor->text(), "hex");
             const bool barInputs = !onBar && (mode == "optSat" || mode == "optBri");
             QCOMPARE(d.currentField().cacheKey() != field, onBar);
@@ -224,7 +185,7 @@ private slots:
     // change of mode derives the hue from the colour again.
     void dragOnTheHueBarOfAGreyMovesOnlyTheArrows()
     {
-        run(0x808080, [](frmColorPickerExtreme& d) {
+        run(0x808080, [](Dialog& d) {
             drag(d.imgBar, {13, 5}, {13, 100});
             QCOMPARE(d.txtNewColor->text(), "808080");
             QVERIFY(d.txtHue->text().toInt() > 200);
@@ -242,7 +203,7 @@ private slots:
     // 127 or less and black above.
     void theMarkerFollowsThePointerAndShowsOnEveryColour()
     {
-        run(0x0000FF, [](frmColorPickerExtreme& d) {
+        run(0x0000FF, [](Dialog& d) {
             QMap<int, QString> rings;
             // (0, 0) would be the centre to QTest; that row shows no grey of interest anyway.
             for (int y = 1; y < d.imgRect->height(); ++y) {
@@ -257,47 +218,20 @@ private slots:
         });
     }
 
-    // Web-safe colours only: every byte of the colour, the field and the bar snaps, and the
-    // field is drawn pixel by pixel.
+    // Web-safe colours only: every byte of the field and the bar snaps too, and the field is
+    // drawn pixel by pixel.
     void webSafeColoursSnapEverything()
     {
-        run(0, [](frmColorPickerExtreme& d) {
+        run(0, [](Dialog& d) {
             QVERIFY(d.chkAccel->isVisible() && d.chkAccel->isChecked());
             QTest::mouseClick(d.chkWebSafe, Qt::LeftButton);
             QVERIFY(!d.chkAccel->isEnabled());
-            typeInto(d.txtRed, "30"), typeInto(d.txtGreen, "130"), typeInto(d.txtBlue, "230");
-            pause(d);
-            QCOMPARE(d.txtNewColor->text(), "3399FF");
-            for (const QImage& picture : {d.currentField(), d.currentBar()})
-                for (qsizetype i = 0; i < picture.sizeInBytes(); ++i)
-                    QVERIFY(picture.constBits()[i] % 51 == 0);
+            for (const QImage& p : {d.currentField(), d.currentBar()})
+                QVERIFY(std::all_of(p.constBits(), p.constBits() + p.sizeInBytes(),
+                                    [](uchar byte) { return byte % 51 == 0; }));
             QTest::mouseClick(d.chkWebSafe, Qt::LeftButton);
             QVERIFY(d.chkAccel->isEnabled());
         });
-    }
-
-    // OK takes numbers typed just before it; a double click in the field is OK; the old
-    // colour's swatch brings it back.
-    void okTakesTheColourAsShown()
-    {
-        const auto typed = run(0, [](frmColorPickerExtreme& d) {
-            typeInto(d.txtRed, "10");
-            QTest::mouseClick(d.cmdOk, Qt::LeftButton);
-        });
-        // A double click: a click, then the second press as the platform reports it.
-        const auto doubleClicked = run(0x3366CC, [](frmColorPickerExtreme& d) {
-            QTest::mouseClick(d.imgRect, Qt::LeftButton, {}, {-1, -1});
-            QTest::mouseDClick(d.imgRect, Qt::LeftButton, {}, {-1, -1});
-        });
-        const auto old = run(0x3366CC, [](frmColorPickerExtreme& d) {
-            typeInto(d.txtRed, "0");
-            pause(d);
-            QTest::mouseClick(d.labOld, Qt::LeftButton);
-            QTest::mouseClick(d.cmdOk, Qt::LeftButton);
-        });
-        QCOMPARE(
-            QList({typed, doubleClicked, old}),
-            QList({std::pair(true, 10), std::pair(true, 0xFFFFFF), std::pair(true, 0x3366CC)}));
     }
 
     // The close box and Cancel only hide the dialog, which keeps its mode and options for the
@@ -305,8 +239,8 @@ private slots:
     // top band when the setting asks.
     void closingHidesTheDialogAndEscapeUnloadsIt()
     {
-        TestSupport::store("tintwell/settings/ontop", "1");
-        const auto closed = run(0x123456, [](frmColorPickerExtreme& d) {
+        store("tintwell/settings/ontop", "1");
+        const auto closed = run(0x123456, [](Dialog& d) {
             QTest::mouseClick(d.optBlue, Qt::LeftButton);
             QTest::mouseClick(d.chkWebSafe, Qt::LeftButton);
             d.resize(700, 400);
@@ -315,29 +249,25 @@ private slots:
         QVERIFY(dialog && !dialog->isVisible());
         QCOMPARE(stored("tintwell/FormSettings/frmColorPickerExtreme width").toInt(),
                  dialog->frameGeometry().width() * 15);
-        const auto cancelled = run(0, [](frmColorPickerExtreme& d) {
+        const auto cancelled = run(0, [](Dialog& d) {
             QVERIFY(d.optBlue->isChecked() && d.chkWebSafe->isChecked());
             QTest::mouseClick(d.cmdCancel, Qt::LeftButton);
         });
         QCOMPARE(windows.calls, QStringList{"top:frmColorPickerExtreme"});
-        const auto escaped =
-            run(0, [](frmColorPickerExtreme& d) { QTest::keyClick(&d, Qt::Key_Escape); });
+        const auto escaped = run(0, [](Dialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!dialog);
-        QCOMPARE(windows.calls,
-                 QStringList({"top:frmColorPickerExtreme", "untop:frmColorPickerExtreme",
-                              "top:frmColourPicker"}));
-        const auto reloaded =
-            run(0, [](frmColorPickerExtreme& d) { QVERIFY(d.optHue->isChecked()); });
-        QCOMPARE(QList({closed, cancelled, escaped, reloaded}),
-                 (QList<std::pair<bool, int>>(4, {false, -2})));
+        QCOMPARE(windows.calls.join(u' '),
+                 "top:frmColorPickerExtreme untop:frmColorPickerExtreme top:frmColourPicker");
+        const auto reloaded = run(0, [](Dialog& d) { QVERIFY(d.optHue->isChecked()); });
+        QCOMPARE(QList({closed, cancelled, escaped, reloaded}).count({false, -2}), 4);
     }
 
     // At its smallest the dialog still has a field of 6 x 2 pixels or more to draw and drag on;
     // the extra readings give way to the number boxes.
     void theSmallestDialogStillWorks()
     {
-        run(0x3366CC, [](frmColorPickerExtreme& d) {
+        run(0x3366CC, [](Dialog& d) {
             QVERIFY(d.picAdditional->isVisible());
             d.resize(1, 1);
             QVERIFY(d.imgRect->width() >= 6 && d.imgRect->height() >= 2);

@@ -19,8 +19,7 @@ class tst_ScreenReader : public QObject {
     }();
     const bool onX = QGuiApplication::platformName() == QLatin1String("xcb");
     QLabel window;
-    QRect area; // the window's pixels on the root, as the X server places them
-    QRect root;
+    QRect area, root; // the window's pixels on the root, as the X server places them; the root
 
 private slots:
     void initTestCase()
@@ -47,16 +46,13 @@ private slots:
 
     void monitorAtFindsTheMonitorHoldingThePoint()
     {
-        const QRect first(0, 0, 1920, 1080), right(1920, 0, 2560, 1440),
-            leftAbove(-2560, -1440, 2560, 1440);
+        const QRect one(0, 0, 1920, 1080), two(1920, 0, 2560, 1440), top(-2560, -1440, 2560, 1440);
         QList<QRect> found; // an empty rectangle for none
-        // The first's last pixel, the seam, below the first beside the second.
-        for (const QPoint point : {QPoint(1919, 1079), QPoint(1920, 0), QPoint(100, 1080)})
-            found << monitorAt({first, right}, point).value_or(QRect());
-        // Negative offsets; left of the first below the second.
-        for (const QPoint point : {QPoint(-1, -1), QPoint(-1, 0)})
-            found << monitorAt({first, leftAbove}, point).value_or(QRect());
-        QCOMPARE(found, QList<QRect>({first, right, QRect(), leftAbove, QRect()}));
+        // One's last pixel, the seam, under one beside two; negatives; left of one, under top.
+        for (const QPoint point : {QPoint(1919, 1079), QPoint(1920, 0), QPoint(100, 1080),
+                                   QPoint(-1, -1), QPoint(-1, 0)})
+            found << monitorAt({one, two, top}, point).value_or(QRect());
+        QCOMPARE(found, QList<QRect>({one, two, QRect(), top, QRect()}));
     }
 
     void withoutAnXServerNothingIsRead()
@@ -67,15 +63,14 @@ private slots:
                 reader.grab(QRect(0, 0, 4, 4)).isNull() && !reader.pixelUnderPointer());
     }
 
-    void grabsReadExactPhysicalPixelsOnTheRootOnly()
+    void grabsPointerAndPixelsAreExactPhysicalPixelsOnTheRootOnly()
     {
         if (!onX) QSKIP("needs a real X server");
         ScreenReader& reader = ScreenReader::instance();
         // The painted pixels reach the server some time after the window is exposed.
         QTRY_COMPARE(reader.grab(area), pattern);
         const QImage whole = reader.grab(root);
-        QCOMPARE(whole.size(), root.size());
-        QCOMPARE(whole.copy(area), pattern);
+        QVERIFY(whole.size() == root.size() && whole.copy(area) == pattern);
         // Smaller and odd-sized reads after a larger one, whose buffer they share.
         for (const QRect& part : {QRect(3, 5, 37, 29), QRect(63, 47, 1, 1)})
             QCOMPARE(reader.grab(part.translated(area.topLeft())), pattern.copy(part));
@@ -85,18 +80,12 @@ private slots:
              {QRect(10, 10, 0, 5), QRect(-1, 0, 4, 4), QRect(0, root.bottom() - 1, 4, 4),
               root.adjusted(0, 0, 1, 0), QRect(65536 + 10, 0, 4, 4)})
             QVERIFY2(reader.grab(rect).isNull(), qPrintable(QDebug::toString(rect)));
-    }
-
-    void pointerAndPixelUnderItAreInPhysicalPixels()
-    {
-        if (!onX) QSKIP("needs a real X server");
         const QPoint target = area.topLeft() + QPoint(13, 7);
-        QCOMPARE(QProcess::execute("xdotool", {"mousemove", QString::number(target.x()),
-                                               QString::number(target.y())}),
-                 0);
-        QTRY_COMPARE(ScreenReader::instance().pointerPosition().value_or(QPoint(-1, -1)), target);
+        const QString move = QStringLiteral("mousemove %1 %2").arg(target.x()).arg(target.y());
+        QCOMPARE(QProcess::execute("xdotool", move.split(u' ')), 0);
+        QTRY_COMPARE(reader.pointerPosition().value_or(QPoint(-1, -1)), target);
         // The stripe at (13, 7) is red 52, green 35, blue 235.
-        QCOMPARE(ScreenReader::instance().pixelUnderPointer().value_or(-1), 0xEB2334);
+        QCOMPARE(reader.pixelUnderPointer().value_or(-1), 0xEB2334);
     }
 };
 

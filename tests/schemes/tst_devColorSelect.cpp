@@ -12,13 +12,9 @@ class tst_devColorSelect : public QObject {
     std::unique_ptr<devColorSelect> list;
     QWidget* surface = nullptr;
     QScrollBar* bar = nullptr;
-    QStringList chosen; // what the list reported as chosen: "<button> <line> <caption> <colour>"
+    std::unique_ptr<QSignalSpy> chosen; // the lines the list reported as chosen
 
     static int colourOf(int line) { return (0x102030 * (line + 1)) & 0xFFFFFF; }
-    static QString report(int line, int colour, int button = 0)
-    {
-        return QString::asprintf("%d %d Colour %d %d", button, line, line, colour);
-    }
     // Lines up to count in all, their colours shifted by shade lines.
     void load(int count, int shade = 0)
     {
@@ -26,9 +22,9 @@ class tst_devColorSelect : public QObject {
             list->AddItem(QStringLiteral("Colour %1").arg(line), colourOf(line + shade));
         list->PaintListItems();
     }
-    void press(int line, int y = 7, Qt::MouseButton button = Qt::LeftButton)
+    static QVariantList report(int line, int shade = 0, int button = 0)
     {
-        QTest::mouseClick(surface, button, {}, {40, 15 * line + y});
+        return {button, line, QStringLiteral("Colour %1").arg(line), colourOf(line + shade)};
     }
 
 private slots:
@@ -40,12 +36,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(list.get()));
         surface = list->findChild<QWidget*>(QStringLiteral("PicItemDC"));
         bar = list->findChild<QScrollBar*>(QStringLiteral("vBar"));
-        chosen.clear();
-        connect(list.get(), &devColorSelect::DevColorSelectorMouseDown, this,
-                [this](int button, int line, const QString& caption, int colour) {
-                    chosen << QString::asprintf("%d %d %s %d", button, line, qPrintable(caption),
-                                                colour);
-                });
+        chosen.reset(new QSignalSpy(list.get(), &devColorSelect::DevColorSelectorMouseDown));
     }
 
     // The bar shows on overflow; keys scroll just enough to show the chosen line, the wheel three
@@ -57,8 +48,8 @@ private slots:
         load(20);
         QVERIFY(bar->isVisible() && bar->maximum() == 150);
         QCOMPARE(surface->size(), QSize(198 - bar->width(), 300));
-        press(11, 14, Qt::MiddleButton); // a line's last row
-        list->SelectLineNumber(8);       // no press: the keys go on from line 11
+        QTest::mouseClick(surface, Qt::MiddleButton, {}, {40, 15 * 11 + 14}); // a line's last row
+        list->SelectLineNumber(8); // no press: the keys go on from line 11
         for (const int scrolled : {45, 60}) {
             QTest::keyClick(surface, Qt::Key_Down);
             QCOMPARE(bar->value(), scrolled);
@@ -66,13 +57,11 @@ private slots:
         QWheelEvent notch({40, 40}, {}, {}, {0, -120}, {}, {}, Qt::NoScrollPhase, false);
         QApplication::sendEvent(surface, &notch);
         QCOMPARE(bar->value(), 105);
-        QCOMPARE(chosen, QStringList({report(11, colourOf(11), 4), report(8, colourOf(8)),
-                                      report(12, colourOf(12)), report(13, colourOf(13))}));
+        QCOMPARE(*chosen, QList({report(11, 0, 4), report(8), report(12), report(13)}));
         connect(list.get(), &devColorSelect::DevColorSelectorKeyPress, this,
                 [](int& code) { code = code == 'Z' ? 0 : code; });
-        for (const auto& [key, text] :
-             {std::pair{Qt::Key_Z, "Z"}, {Qt::Key_Y, "Y"}, {Qt::Key_Left, ""}}) {
-            QKeyEvent typed(QEvent::KeyPress, key, Qt::NoModifier, text);
+        for (const int key : {Qt::Key_Z, Qt::Key_Y, Qt::Key_Left}) {
+            QKeyEvent typed(QEvent::KeyPress, key, {}, key < 256 ? QChar(key) : QString());
             QApplication::sendEvent(surface, &typed);
             QCOMPARE(typed.isAccepted(), key == Qt::Key_Z);
         }
@@ -85,7 +74,7 @@ private slots:
     void linesAreDrawnAtTheDevicePixelRatio()
     {
         load(3);
-        press(2);
+        QTest::mouseClick(surface, Qt::LeftButton, {}, {40, 15 * 2 + 7});
         QImage image(list->size() * 2, QImage::Format_RGB32);
         image.setDevicePixelRatio(2);
         list->render(&image);
@@ -100,14 +89,13 @@ private slots:
     {
         QSignalSpy ups(list.get(), &devColorSelect::DevColorSelectorMouseUp);
         QSignalSpy doubles(list.get(), &devColorSelect::DevColorSelectorDblClick);
-        press(0);
+        QTest::mouseClick(surface, Qt::LeftButton, {}, {40, 7});
         QTest::mouseDClick(surface, Qt::LeftButton, {}, {5, 5});
-        QTest::keyClick(surface, Qt::Key_Down);
-        QTest::keyClick(surface, Qt::Key_Up);
+        QTest::keySequence(surface, QKeySequence(Qt::Key_Down, Qt::Key_Up));
         list->SelectLineNumber(0);
-        QVERIFY(chosen.isEmpty() && ups.isEmpty() && doubles.isEmpty() && !list->HasFocus());
+        QVERIFY(chosen->isEmpty() && ups.isEmpty() && doubles.isEmpty() && !list->HasFocus());
         load(10);
-        press(4);
+        QTest::mouseClick(surface, Qt::LeftButton, {}, {40, 15 * 4 + 7});
         list->Clear();
         load(3, 10);
         list->SelectLineNumber(3);
@@ -115,9 +103,9 @@ private slots:
         QVERIFY(list->ListIndex() == 4 && list->GetColour() == 0 && list->ItemCaption(4).isEmpty());
         // Down goes on from the last press, but lands on the last line.
         QTest::keyClick(surface, Qt::Key_Down);
-        QCOMPARE(chosen.last(), report(2, colourOf(12)));
+        QCOMPARE(chosen->last(), report(2, 10));
         QTest::mouseDClick(surface, Qt::LeftButton, {}, {40, 37});
-        QCOMPARE(ups.last(), QVariantList({0, 2, "Colour 2", colourOf(12)}));
+        QCOMPARE(ups.last(), report(2, 10));
         QCOMPARE(doubles.last(), QVariantList{colourOf(12)});
     }
 };

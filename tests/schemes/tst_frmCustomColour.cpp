@@ -15,11 +15,11 @@
 #include <QLineEdit>
 #include <QTimer>
 
-using TestSupport::bytesOf;
-using TestSupport::typeInto;
+using namespace TestSupport;
 
-const QByteArray Red = "[Red]\r\n1=255\r\n", Same = "<same>", Missing = "<missing>";
+const QByteArray Red = "[Red]\r\n1=255\r\n", Missing = "<missing>";
 const QByteArray RGB = Red + "[Green]\r\n1=65280\r\n[Blue]\r\n1=16711680\r\n";
+const QByteArray Reds = Red + "[Reddish]\r\n1=5\r\n";
 const QString Alphanumeric =
     "! Error: Please check to make sure you are only using Alphanumeric Characters  ";
 
@@ -31,23 +31,20 @@ class tst_frmCustomColour : public QObject {
     QWidget* lines = nullptr; // the colour list's drawing surface
 
     QString file(const QString& scheme) const { return fix.file(scheme + ".col"); }
-    // Writes the scheme s (unless Missing), opens the schemes window from the menu and chooses s.
     void open(const QByteArray& s = Missing, bool chosen = true)
     {
-        if (s != Missing) TestSupport::writeBytes(file("s"), s);
+        if (s != Missing) writeBytes(file("s"), s);
         fix.start().mnufilecustomcolour->trigger();
         win = fix.window->findChild<frmCustomColour*>();
         lines = win->devColorSelect1->findChild<QWidget*>("PicItemDC");
         if (s != Missing && chosen) choose("s");
     }
-    // Opens the combo's list and clicks the entry, as a user chooses one.
     void choose(const QString& scheme)
     {
         win->cboColourScheme->showPopup();
         QAbstractItemView* view = win->cboColourScheme->view();
-        const int row = win->cboColourScheme->findText(scheme);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                          view->visualRect(view->model()->index(row, 0)).center());
+        const QModelIndex index = view->model()->index(win->cboColourScheme->findText(scheme), 0);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
     }
     void pressLine(int line) { QTest::mouseClick(lines, Qt::LeftButton, {}, {20, 15 * line + 7}); }
     cpvButton* button(QWidget* window, const QString& caption) const
@@ -71,8 +68,7 @@ class tst_frmCustomColour : public QObject {
     {
         QStringList shown;
         for (const auto& m : fix.messages.shown)
-            shown << QStringLiteral("%1 %2: %3")
-                         .arg(QStringLiteral("i!x?")[int(m.icon) - 1], m.title, m.text);
+            shown << QChar(u"i!x?"[int(m.icon) - 1]) + QString(" %1: %2").arg(m.title, m.text);
         return shown.join(u'|');
     }
 
@@ -83,7 +79,7 @@ private slots:
     void coloursAreAddedUnderATypedSchemeName()
     {
         for (const char* name : {"x.col", "x.COL", "abccol", "col", ".hidden.col", "\t.col"})
-            TestSupport::writeBytes(fix.file(name), Red);
+            writeBytes(fix.file(name), Red);
         QDir(fix.folder->path()).mkdir("dir.col");
         open();
         QVERIFY(win->cboColourScheme->currentText().isEmpty() && listed() == " | \t,ab,x");
@@ -107,17 +103,15 @@ private slots:
         QTest::keySequence(name, QKeySequence::Paste);
         QTest::keyClick(name, 'W');
         QCOMPARE(name->text(), full + "pasted");
-        // No file takes a name this long: the colour is not stored, so it is not listed either,
-        // and the failure is said.
+        // No file takes a name this long: the colour is neither stored nor listed, as is said.
         typeInto(win->cboColourScheme->lineEdit(), QString(300, 'n'));
         QTest::mouseClick(win->cmdADDColour, Qt::LeftButton);
         QVERIFY(listed() == " | \t,ab,x,new" && name->text() == full + "pasted");
-        QCOMPARE(said(), "x Error: The scheme could not be saved in " + file(QString(300, 'n')) +
-                             ":\r\nFile name too long");
-        fix.messages.shown.clear();
         // Nor is a listed name that no scheme may have read.
         choose("\t");
-        QVERIFY(listed().startsWith(" | ") && said() == Alphanumeric);
+        QVERIFY(listed().startsWith(" | "));
+        QCOMPARE(said(), "x Error: The scheme could not be saved in " + file(QString(300, 'n')) +
+                             ":\r\nFile name too long|" + Alphanumeric);
     }
 
     // Commands clicked in turn after the setup: the scheme s chosen or a name pasted into the combo
@@ -136,14 +130,14 @@ private slots:
         const QString load = "! Error: Please load a Colour to Continue  ",
                       scheme = "! Error: Please Select a Scheme Name to Continue.  ",
                       sure = "? Warning: Do you Really want to Delete  ",
-                      colour =
-                          "! Warning: You are about to Delete a Colour\r\n     Continue (Y/N)  ",
+                      warn = "! Warning: You are about to Delete a Colour\r\n     Continue (Y/N)  ",
                       taken = "! Error: A Scheme already exists with this name.  ",
                       exists = "i Error: This Colour Name Already Exitsts.";
-        auto row = [](const char* name, const char* command, const char* setup,
-                      const QString& shown, const char* listed = "",
-                      const QByteArray& after = Same) {
-            QTest::newRow(name) << command << setup << shown << listed << after;
+        auto row = [](const char* name, const char* command, const QString& setup,
+                      const QString& shown, const char* listed = "", const QByteArray& after = {}) {
+            const QString all = setup.contains("chosen") ? "Red,Reddish | s,z" : " | s,z";
+            QTest::newRow(name) << command << setup << shown << (*listed ? listed : all)
+                                << (after.isNull() ? Reds : after);
         };
         row("nothing chosen", "Select Colour|Del Colour|Rename|Del Scheme|Rename Scheme|Add Colour",
             "name=Lime", QStringList({load, load, load, scheme, scheme, scheme}).join(u'|'));
@@ -151,12 +145,11 @@ private slots:
             "! Error: Please Select a Colour to Delete first  |! Error: Please Select a Colour to "
             "Rename first  |! Error: Please enter a Colour Name to Continue.  ");
         row("add, the start of one, blanks round it", "Add Colour", "chosen name= rEDD ", exists);
-        row("add, a scheme typed in lists nothing, its file holds it", "Add Colour",
-            "scheme=s name=red", exists);
+        row("add, a typed scheme's file holds it", "Add Colour", "scheme=s name=red", exists);
         row("scheme outside", "Add Colour|Del Scheme|Rename Scheme", "scheme=../@ name=Lime",
             Alphanumeric + '|' + Alphanumeric + '|' + Alphanumeric);
-        row("delete, No", "Del Colour|Del Scheme", "chosen line No", colour + '|' + sure);
-        row("delete colour", "Del Colour", "chosen line", colour, "Red | s,z", Red);
+        row("delete, No", "Del Colour|Del Scheme", "chosen line No", warn + '|' + sure);
+        row("delete colour", "Del Colour", "chosen line", warn, "Red | s,z", Red);
         row("delete scheme", "Del Scheme", "chosen", sure, " | z", Missing);
         row("rename colour, refused keys, Delete, Enter", "Rename",
             "chosen line dialog=xLi!m=e⇤⌦\r", "", "Red,Lime | s,z", Red + "[Lime]\r\n1=5\r\n");
@@ -182,13 +175,9 @@ private slots:
     {
         QFETCH(QString, command);
         QFETCH(QString, setup);
-        QFETCH(QString, shown);
-        QFETCH(QString, listed);
-        QFETCH(QByteArray, after);
-        const QByteArray before = Red + "[Reddish]\r\n1=5\r\n";
-        TestSupport::store("tintwell/settings/ontop", "1");
-        TestSupport::writeBytes(file("z"), "");
-        open(before, setup.contains("chosen"));
+        store("tintwell/settings/ontop", "1");
+        writeBytes(file("z"), "");
+        open(Reds, setup.contains("chosen"));
         QString in = setup.section("scheme=", 1).section(' ', 0, 0); // pasted into the combo
         QGuiApplication::clipboard()->setText(in.replace("@", QDir(fix.folder->path()).dirName()));
         if (!in.isEmpty()) win->cboColourScheme->lineEdit()->paste();
@@ -196,7 +185,7 @@ private slots:
         qputenv("XDG_DATA_HOME", file("s").toLocal8Bit()); // so no per-user folder can be made
         if (setup.contains("line")) pressLine(1);
         if (setup.contains("-s")) QFile::remove(file("s"));
-        if (setup.contains("+gamma")) TestSupport::writeBytes(file("gamma"), Red);
+        if (setup.contains("+gamma")) writeBytes(file("gamma"), Red);
         typeInto(win->txtEnterColName, setup.section("name=", 1));
         if (setup.contains("No")) fix.messages.answers.fill(MessageBoxes::Answer::No, 2);
         const QString typed = setup.section("dialog=", 1);
@@ -221,31 +210,27 @@ private slots:
                     QTest::keyClicks(boxes[1], c);
             if (!typed.endsWith('\r') && !typed.endsWith('\x1b'))
                 QTest::mouseClick(button(dialog, "Rename"), Qt::LeftButton);
-            stayedOpen = dialog->isVisible();
-            if (stayedOpen) dialog->reject();
+            if ((stayedOpen = dialog->isVisible())) dialog->reject();
         });
         fix.windows.calls.clear();
         for (const QString& each : command.split(u'|'))
             QTest::mouseClick(button(win, each), Qt::LeftButton);
         QCoreApplication::processEvents(); // without a dialog the timer must not outlive the test
-        TestSupport::isolateUserFolders(); // the data folder back
-        QCOMPARE(said(), shown.replace("<d>", file("s") + "/Tintwell"));
-        if (listed.isEmpty()) listed = setup.contains("chosen") ? "Red,Reddish | s,z" : " | s,z";
-        QCOMPARE(this->listed(), listed);
-        QCOMPARE(bytesOf(file("s")), after == Same ? before : after);
+        isolateUserFolders();              // the data folder back
+        QTEST(said().replace(file("s") + "/Tintwell", "<d>"), "shown");
+        QTEST(listed(), "listed");
+        QTEST(bytesOf(file("s")), "after");
         QVERIFY(!QFile::exists(fix.file(".col")) && !QFile::exists(fix.folder->path() + ".col"));
         if (setup.contains("+gamma")) QCOMPARE(bytesOf(file("gamma")), Red);
-        const bool renamesColour = command == "Rename";
-        const QString dialog = renamesColour ? "frmRename" : "frmRenameScheme";
-        if (!setup.contains("dialog=")) {
-            QVERIFY(fields.isEmpty() && fix.windows.calls.isEmpty()); // no dialog, no band change
-            return;
-        }
-        QCOMPARE(fields, renamesColour ? "Rename Colour|Reddish||5|s|1|0" : "Rename Scheme|s||0");
+        QCOMPARE(fields.isEmpty() && fix.windows.calls.isEmpty(), !setup.contains("dialog="));
+        if (!setup.contains("dialog=")) return; // no dialog, no band change
+        const bool colour = command == "Rename";
+        const QString form = colour ? "frmRename" : "frmRenameScheme";
+        QCOMPARE(fields, colour ? "Rename Colour|Reddish||5|s|1|0" : "Rename Scheme|s||0");
         QCOMPARE(fix.windows.calls,
-                 QStringList({"top:" + dialog, "untop:" + dialog, "top:frmColourPicker"}));
+                 QStringList({"top:" + form, "untop:" + form, "top:frmColourPicker"}));
         // The dialog's own refusals, the warnings, keep it open.
-        QCOMPARE(stayedOpen, shown.startsWith('!'));
+        QCOMPARE(stayedOpen, said().startsWith('!'));
     }
 
     // The scheme is a link the user made to a file only its owner and group may read, beside the
@@ -254,49 +239,47 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QStringList>("listed");
-        QTest::addColumn<bool>("failed");
+        QTest::addColumn<QString>("said");
         QTest::addColumn<QByteArray>("after");
+        const char* failed = "x Error: There was a error loading this Scheme  ";
         auto row = [](const char* name, const QByteArray& content, const QStringList& listed,
-                      bool failed, const QByteArray& after = Same) {
-            QTest::newRow(name) << content << listed << failed << after;
+                      const char* said, const QByteArray& after = {}) {
+            QTest::newRow(name) << content << listed << said << (after.isNull() ? content : after);
         };
         // Channels clamp to 0..255; blank lines are skipped.
-        row("old form", "Sky, 1.35e2,206,250\r\nHot,300,0,-5\r\n\r\n", {"Sky", "Hot"}, false,
+        row("old form", "Sky, 1.35e2,206,250\r\nHot,300,0,-5\r\n\r\n", {"Sky", "Hot"}, "",
             "[Sky]\r\n1=16436871\r\n[Hot]\r\n1=255\r\n");
         // A name used twice keeps its first section, which takes the later colour.
-        row("old form, a name twice", "Sky,1,0,0\nsky,2,0,0\n", {"Sky", "sky"}, false,
+        row("old form, a name twice", "Sky,1,0,0\nsky,2,0,0\n", {"Sky", "sky"}, "",
             "[Sky]\r\n1=2\r\n");
-        row("old form, blank lines only", " \r\n\r\n", {}, false);
-        row("old form, Windows-1252, lone CRs", "Caf\xE9,1,2,3\rT\xE8,4,5,6", {"Café", "Tè"}, false,
+        row("old form, blank lines only", " \r\n\r\n", {}, "");
+        row("old form, Windows-1252, lone CRs", "Caf\xE9,1,2,3\rT\xE8,4,5,6", {"Café", "Tè"}, "",
             "[Caf\xC3\xA9]\r\n1=197121\r\n[T\xC3\xA8]\r\n1=394500\r\n");
         // A conversion that fails part way leaves the file whole.
-        row("old form, cut short", "A,1,2,3\r\nB,1,2\r\n", {"A"}, true);
-        row("channel no number", "Red,1e,0,0\r\n", {}, true);
-        row("name no header", QByteArray("Re\0d,1,1,1\r\n", 12), {}, true);
-        row("long line", QByteArray(4 << 20, 'x'), {}, true);
-        row("far too big to read", Red + QByteArray(17 << 20, ';'), {}, true);
+        row("old form, cut short", "A,1,2,3\r\nB,1,2\r\n", {"A"}, failed);
+        row("channel no number", "Red,1e,0,0\r\n", {}, failed);
+        row("name no header", QByteArray("Re\0d,1,1,1\r\n", 12), {}, failed);
+        row("long line", QByteArray(4 << 20, 'x'), {}, failed);
+        row("far too big to read", Red + QByteArray(17 << 20, ';'), {}, failed);
         // An INI scheme is only read.
-        row("INI, no key 1", "[Red]\n2=5\n[Blue]\r\n1=9", {"Red", "Blue"}, false);
-        row("INI, value no number", "[Red]\r\n1=5\r\n[Blue]\r\n1=blue\r\n", {"Red"}, true);
-        row("INI, value past int", "[Red]\r\n1=99999999999\r\n", {}, true);
+        row("INI, no key 1", "[Red]\n2=5\n[Blue]\r\n1=9", {"Red", "Blue"}, "");
+        row("INI, value no number", "[Red]\r\n1=5\r\n[Blue]\r\n1=blue\r\n", {"Red"}, failed);
+        row("INI, value past int", "[Red]\r\n1=99999999999\r\n", {}, failed);
     }
     void loadingConvertsOldSchemesWholeAndOnlyReadsIniOnes()
     {
         QFETCH(QByteArray, content);
-        QFETCH(QStringList, listed);
-        QFETCH(bool, failed);
-        QFETCH(QByteArray, after);
-        TestSupport::writeBytes(fix.file("schemeTemp$$$.col"), RGB);
+        writeBytes(fix.file("schemeTemp$$$.col"), RGB);
         const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
                           QFile::ReadUser | QFile::WriteUser;
-        TestSupport::writeBytes(fix.file("target"), "");
+        writeBytes(fix.file("target"), "");
         QVERIFY(QFile::setPermissions(fix.file("target"), mode) &&
                 QFile::link(fix.file("target"), file("s")));
         open(content);
-        QCOMPARE(this->listed().section(" | ", 0, 0), listed.join(u','));
-        QCOMPARE(said(), failed ? "x Error: There was a error loading this Scheme  " : "");
+        QTEST(listed().section(" | ", 0, 0).split(u',', Qt::SkipEmptyParts), "listed");
+        QTEST(said(), "said");
         choose("s");
-        QCOMPARE(bytesOf(file("s")), after == Same ? content : after);
+        QTEST(bytesOf(file("s")), "after");
         // The work file may hold colours a cut-short conversion never moved: it is left alone.
         QCOMPARE(bytesOf(fix.file("schemeTemp$$$.col")), RGB);
         QVERIFY(QFileInfo(file("s")).isSymLink() && QFile::permissions(fix.file("target")) == mode);
@@ -304,7 +287,7 @@ private slots:
 
     void theChosenLineStaysInViewAndItsColourBecomesTheMainWindows()
     {
-        TestSupport::writeBytes(file("one"), Red);
+        writeBytes(file("one"), Red);
         QByteArray many = RGB;
         for (int i = 3; i < 30; ++i)
             many += "[C" + QByteArray::number(i) + "]\r\n1=0\r\n";
@@ -335,9 +318,8 @@ private slots:
         // Esc reaches the window from the list, which has no use for it.
         fix.windows.calls.clear();
         QTest::keyClick(lines, Qt::Key_Escape);
-        QVERIFY(!win->isVisible());
-        QCOMPARE(fix.windows.calls, QStringList{"untop:frmCustomColour"});
-        QVERIFY(!TestSupport::stored("tintwell/FormSettings/frmCustomColour Top").isEmpty());
+        QVERIFY(!win->isVisible() && fix.windows.calls == QStringList{"untop:frmCustomColour"});
+        QVERIFY(!stored("tintwell/FormSettings/frmCustomColour Top").isEmpty());
     }
 };
 

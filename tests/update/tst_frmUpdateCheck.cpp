@@ -14,15 +14,9 @@
 
 using namespace TestSupport;
 
-namespace {
-
-const QString Newer =
-    QString::number(QVersionNumber::fromString(RUNNING_VERSION).majorVersion() + 1);
-// Its information tags are in lower case: tags are found in any letter case.
-const QByteArray News =
+const auto Newer = QString::number(QVersionNumber::fromString(RUNNING_VERSION).majorVersion() + 1);
+const QByteArray News = // its tags in lower case: tags are found in any letter case
     "<Version>" + Newer.toUtf8() + "</Version>\n<info>Now <b>faster</b>\nand smaller</info>";
-
-} // namespace
 
 class tst_frmUpdateCheck : public QObject {
     Q_OBJECT
@@ -31,15 +25,14 @@ class tst_frmUpdateCheck : public QObject {
     ScriptedFileDialog files;
     QTemporaryDir served; // the server's files, with its releases r.zip and setup.exe
     QProcess server;
-    QStringList started; // the http and https servers' addresses and the certificate
+    QString http, https; // our servers' addresses
     QPointer<frmUpdateCheck> win;
 
-    // Opens Help > Check Update, the server at base ("H:" and "S:" are ours) serving information.
-    void open(QString base, const QByteArray& information)
+    // Opens Help > Check Update, the server at base serving information.
+    void open(const QString& base, const QByteArray& information)
     {
         writeBytes(served.filePath("downloads/TintwellNew.txt"), information);
-        store("tintwell/settings/UpdateServer",
-              base.replace("H:", started[0]).replace("S:", started[1]));
+        store("tintwell/settings/UpdateServer", base);
         f.start().mnuCheck->trigger();
         win = f.window->findChild<frmUpdateCheck*>();
         QVERIFY(win && win->isModal() && win->isVisible());
@@ -49,9 +42,9 @@ private slots:
     void initTestCase()
     {
         server.start("python3", {UPDATE_SERVER, served.path()});
-        while (!server.canReadLine())
-            QVERIFY(server.waitForReadyRead(10000));
-        started = QString(server.readLine()).trimmed().split(u' ');
+        QTRY_VERIFY_WITH_TIMEOUT(server.canReadLine(), 10000);
+        const QStringList started = QString(server.readLine()).trimmed().split(u' ');
+        http = started.value(0), https = started.value(1);
         QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
         tls.addCaCertificates(started.value(2));
         QSslConfiguration::setDefaultConfiguration(tls);
@@ -73,38 +66,35 @@ private slots:
     {
         QTest::addColumn<QString>("base");
         QTest::addColumn<QByteArray>("information");
-        QTest::addColumn<int>("outcome"); // new, latest, failed
-        const auto row = [](const char* name, const QString& base, const QByteArray& information,
-                            int outcome) { QTest::newRow(name) << base << information << outcome; };
-        row("newer", "H:", News, 0);
-        row("same", "H:", "<Version>" RUNNING_VERSION "</Version>", 1);
-        row("garbage", "H:", QByteArray("\x01\xff\x00<Info>\x80", 8), 1);
-        row("404", "H:/missing", News, 2);
-        row("refused", "http://127.0.0.1:1", News, 2);
-        row("huge", "H:", News + QByteArray(2 << 20, ' '), 2);
-        row("endless", "H:/endless", News, 2);
-        row("cut short", "H:/cut", News, 2);
-        row("https to http", "S:/to-http", News, 2);
-        row("https to https", "S:/to-https", News, 0);
+        QTest::addColumn<QString>("shown"); // title|new version|information|Download on
+        const auto fresh = "New Update Available.|" + Newer + "|Now <b>faster</b>\r\nand smaller|1";
+        const QString latest = "No Update Available.||You have the Latest Version....|0";
+        const QString failed = "Checking Version...|Checking Version...|There has been an "
+                               "error...File Info Not Received.|0";
+        QTest::newRow("newer") << http << News << fresh;
+        QTest::newRow("same") << http << QByteArray("<Version>" RUNNING_VERSION "</Version>")
+                              << latest;
+        QTest::newRow("garbage") << http << QByteArray("\x01\xff\x00<Info>\x80", 8) << latest;
+        QTest::newRow("404") << http + "/missing" << News << failed;
+        QTest::newRow("refused") << "http://127.0.0.1:1" << News << failed;
+        QTest::newRow("huge") << http << News + QByteArray(2 << 20, ' ') << failed;
+        QTest::newRow("endless") << http + "/endless" << News << failed;
+        QTest::newRow("cut short") << http + "/cut" << News << failed;
+        QTest::newRow("https to http") << https + "/to-http" << News << failed;
+        QTest::newRow("https to https") << https + "/to-https" << News << fresh;
     }
     void checkEndsInOneOfItsStates()
     {
         QFETCH(QString, base);
         QFETCH(QByteArray, information);
-        QFETCH(int, outcome);
         open(base, information);
         QCOMPARE(win->lblOldVersion->caption(), RUNNING_VERSION);
         QTRY_VERIFY(!win->lblInfo->text().isEmpty());
-        const QStringList states{
-            "New Update Available.|" + Newer + "|Now <b>faster</b>\r\nand smaller|1",
-            "No Update Available.||You have the Latest Version....|0",
-            "Checking Version...|Checking Version...|There has been an error...File Info Not "
-            "Received.|0"};
         const QStringList seen{win->windowTitle(),
                                win->lblNewVersion->isVisible() ? win->lblNewVersion->caption() : "",
                                win->lblInfo->text(),
                                QString::number(win->cmdDownload->isEnabled())};
-        QCOMPARE(seen.join(u'|'), states.value(outcome));
+        QTEST(seen.join(u'|'), "shown");
         QCOMPARE(win->cursor().shape(), Qt::ArrowCursor);    // busy no longer
         QCOMPARE(win->lblInfo->textFormat(), Qt::PlainText); // markup shows as it is
     }
@@ -113,20 +103,16 @@ private slots:
     // (cancelled, cut short, a file: address); a failure says so and offers it again.
     void releaseDownload_data()
     {
+        QTest::addColumn<QString>("then"); // once under way; "" cancels the save dialog
         QTest::addColumn<QString>("release");
-        QTest::addColumn<QString>("then");  // once under way; "" cancels the save dialog
         QTest::addColumn<QString>("shown"); // file | progress | button, or "closed"
-        const auto row = [](const char* name, const QString& release, const char* then,
-                            const QString& shown) {
-            QTest::newRow(name) << release << QString(then) << shown;
-        };
         const QString failed = "old|There has been an error...Update Not Received.|Download";
-        row("lands", "H:/slow/r.zip", "wait", "new|closed");
-        row("Cancel", "H:/slow/r.zip", "Cancel", "old||Download");
-        row("Esc", "H:/slow/r.zip", "Esc", "old|closed");
-        row("cut short", "H:/cut/setup.exe", "wait", failed);
-        row("file:", "file://" + served.filePath("r.zip"), "wait", failed);
-        row("save cancelled", "H:/r.zip", "", "old||Download");
+        QTest::newRow("lands") << "wait" << (http + "/slow/r.zip") << "new|closed";
+        QTest::newRow("Cancel") << "Cancel" << (http + "/slow/r.zip") << "old||Download";
+        QTest::newRow("Esc") << "Esc" << (http + "/slow/r.zip") << "old|closed";
+        QTest::newRow("cut short") << "wait" << (http + "/cut/setup.exe") << failed;
+        QTest::newRow("file:") << "wait" << served.filePath("r.zip").prepend("file://") << failed;
+        QTest::newRow("save cancelled") << "" << (http + "/r.zip") << "old||Download";
     }
     void releaseDownload()
     {
@@ -135,8 +121,7 @@ private slots:
         const QString target = f.file("saved/update.bin");
         writeBytes(target, "old");
         files.answer = then.isEmpty() ? std::nullopt : std::optional(target);
-        open("H:", "<Version>99</Version><Download>\n" +
-                       release.replace("H:", started[0]).toUtf8() + "</Download>");
+        open(http, "<Version>99</Version><Download>\n" + release.toUtf8() + "</Download>");
         QTRY_VERIFY(win->cmdDownload->isEnabled());
         QStringList progress;
         connect(win->ctlDownload, &ctlDownload::Progress, this,
@@ -161,8 +146,7 @@ private slots:
                   (win ? win->lblDownload->text() + '|' + win->cmdDownload->text() : "closed"),
               "shown");
         if (then != "wait" || win) return;
-        progress.removeDuplicates(); // several texts, each "Downloading 42.0%"
-        QVERIFY(progress.size() >= 2);
+        QVERIFY(QSet(progress.begin(), progress.end()).size() >= 2); // each "Downloading 42.0%"
         QCOMPARE(progress.filter(QRegularExpression(R"(^Downloading \d{1,3}\.\d%$)")), progress);
     }
 
@@ -174,13 +158,12 @@ private slots:
         QCOMPARE(item->isEnabled(), !QString(BUILD_UPDATE_URL).isEmpty());
         QCOMPARE(item->toolTip() == item->text(), item->isEnabled()); // or it says why
         store("tintwell/settings/ontop", "1");
-        open("H:/stall", News);
+        open(http + "/stall", News);
         QCOMPARE(win->pos() - f.window->pos(), QPoint(27, 53));
         QTest::keyClick(win, Qt::Key_Escape);
         QVERIFY(!win || !win->isVisible());
-        QCOMPARE(
-            f.windows.calls.mid(1), // after the main window's own
-            QStringList({"top:frmUpdateCheck", "untop:frmUpdateCheck", "top:frmColourPicker"}));
+        QCOMPARE(f.windows.calls.mid(1).join(u' '), // after the main window's own
+                 "top:frmUpdateCheck untop:frmUpdateCheck top:frmColourPicker");
     }
 };
 

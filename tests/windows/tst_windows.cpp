@@ -8,28 +8,16 @@
 
 #include <QLabel>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTimer>
 
-using TestSupport::stored;
+using namespace WindowPictures;
 
 class tst_windows : public QObject {
     Q_OBJECT
 
     PickerFixture f;
-
-    // What the viewport shows of the chart, where it shows the chart.
-    static QImage seen(const frmRGBchart& chart)
-    {
-        const QRect area(chart.ScrollingViewPort1->contentsRect().topLeft(), QSize(200, 150));
-        return chart.ScrollingViewPort1->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
-    }
-    static QImage part(bool hex, const frmRGBchart& chart)
-    {
-        const QPoint from(chart.ScrollingViewPort1->HScroll->value(),
-                          chart.ScrollingViewPort1->VScroll->value());
-        return WindowPictures::Chart(hex).copy(QRect(from, QSize(200, 150)));
-    }
 
 private slots:
     void init() { f.reset(); }
@@ -37,10 +25,13 @@ private slots:
 
     // The block holds every channel mix of 255, 204, 153, 102, 51 and 0: green by column, red
     // and blue by row. Greys over reds on the left, greens over blues on the right, in steps of
-    // 17. Both charts have the same swatches; only the codes differ.
+    // 17. Both charts have the same swatches; only the codes differ: R,G,B in decimal or hex.
     void chartsShowEveryColourInItsPlace()
     {
-        const QImage rgb = WindowPictures::Chart(false), hex = WindowPictures::Chart(true);
+        const auto codes = [](QRgb c) { return Label(c, false) + u' ' + Label(c, true); };
+        QCOMPARE(codes(qRgb(204, 153, 51)), "204,153,51 CC9933");
+        QCOMPARE(codes(qRgb(0, 17, 255)), "0,17,255 0011FF"); // zero, small
+        const QImage rgb = Chart(false), hex = Chart(true);
         QCOMPARE(rgb.size(), QSize(491, 791));
         QVERIFY(rgb != hex);
         const int steps[] = {255, 204, 153, 102, 51, 0};
@@ -51,26 +42,11 @@ private slots:
                     column == 0   ? (row < 15 ? qRgb(side, side, side) : qRgb(side, 0, 0))
                     : column == 7 ? (row < 15 ? qRgb(0, side + 17, 0) : qRgb(0, 0, side))
                                   : qRgb(steps[row / 6], steps[column - 1], steps[row % 6]);
-                const QRect swatch = WindowPictures::Swatch(column, row);
+                const QRect swatch = Swatch(column, row);
                 QCOMPARE(QColor(rgb.pixel(swatch.center())), QColor(expected));
                 QCOMPARE(rgb.copy(swatch), hex.copy(swatch));
             }
         }
-    }
-
-    void codesAreRedGreenBlue_data()
-    {
-        QTest::addColumn<QColor>("colour");
-        QTest::addColumn<QString>("codes");
-        QTest::newRow("example") << QColor(204, 153, 51) << "204,153,51 CC9933";
-        QTest::newRow("zero, small") << QColor(0, 17, 255) << "0,17,255 0011FF";
-    }
-    void codesAreRedGreenBlue()
-    {
-        QFETCH(QColor, colour);
-        QTEST(WindowPictures::Label(colour.rgb(), false) + u' ' +
-                  WindowPictures::Label(colour.rgb(), true),
-              "codes");
     }
 
     // The first chart opens at 7920 x 6720 twips in the top-left corner. Each switch shows the
@@ -85,22 +61,28 @@ private slots:
         QVERIFY(chart && chart->isVisible());
         QCOMPARE(chart->frameGeometry(), Twips::toPixels(0, 0, 7920, 6720));
         ScrollingViewPort* view = chart->ScrollingViewPort1;
+        const auto shows = [&](bool hex) {
+            const QRect area(view->contentsRect().topLeft(), QSize(200, 150));
+            const QPoint from(view->HScroll->value(), view->VScroll->value());
+            QCOMPARE(view->grab(area).toImage().convertToFormat(QImage::Format_RGB32),
+                     Chart(hex).copy(QRect(from, area.size())));
+        };
         view->VScroll->setValue(200);
         view->setScrollBarVerticle(1);
         view->setScrollBarHorizontal(1);
         QTest::mouseClick(chart->Option2, Qt::LeftButton);
-        QCOMPARE(seen(*chart), part(true, *chart));
+        shows(true);
         QVERIFY(view->VScroll->value() == 200 && view->ScrollBarVerticle() == 3);
         QCOMPARE(view->ScrollBarHorizontal(), 1);
         chart->resize(600, 1000);
         view->setScrollBarVerticle(1);
         QTest::mouseClick(chart->Option1, Qt::LeftButton);
-        QCOMPARE(seen(*chart), part(false, *chart));
+        shows(false);
         QCOMPARE(view->ScrollBarVerticle(), 1);
         const int height = chart->frameGeometry().height();
         QTest::keyClick(chart->Option1, Qt::Key_Escape);
         QTRY_VERIFY(!chart); // closed and gone
-        QCOMPARE(stored("tintwell/FormSettings/frmRGBchart height"),
+        QCOMPARE(TestSupport::stored("tintwell/FormSettings/frmRGBchart height"),
                  QString::number(height * Twips::perPixelY()));
     }
 
@@ -110,13 +92,13 @@ private slots:
     void windowsKeepTheTopBand_data()
     {
         QTest::addColumn<QString>("onTop");
-        QTest::addColumn<QString>("calls");
-        QTest::newRow("chart, never set") << QString() << "top:C untop:C top:M";
-        QTest::newRow("chart, 2") << QStringLiteral("2") << "top:C untop:C top:M";
-        QTest::newRow("chart, off") << QStringLiteral("0") << "untop:C";
+        QTest::addColumn<QString>("calls"); // frmRGBchart as R, frmAbout as A, the main window C
+        QTest::newRow("chart, never set") << QString() << "top:R untop:R top:C";
+        QTest::newRow("chart, 2") << QStringLiteral("2") << "top:R untop:R top:C";
+        QTest::newRow("chart, off") << QStringLiteral("0") << "untop:R";
         QTest::newRow("About, never set") << QString() << "untop:A";
-        QTest::newRow("About, on") << QStringLiteral("1") << "top:A untop:A top:M";
-        QTest::newRow("About, 2") << QStringLiteral("2") << "untop:A top:M";
+        QTest::newRow("About, on") << QStringLiteral("1") << "top:A untop:A top:C";
+        QTest::newRow("About, 2") << QStringLiteral("2") << "untop:A top:C";
     }
     void windowsKeepTheTopBand()
     {
@@ -135,11 +117,7 @@ private slots:
             QTest::keyClick(window, Qt::Key_Escape);
         QVERIFY(!window->isVisible());
         if (qobject_cast<frmAbout*>(window)) delete window;
-        QTEST(f.windows.calls.join(u' ')
-                  .replace("frmRGBchart", "C")
-                  .replace("frmAbout", "A")
-                  .replace("frmColourPicker", "M"),
-              "calls");
+        QTEST(f.windows.calls.join(u' ').replace(QRegularExpression("frm(.)\\w*"), "\\1"), "calls");
     }
 
     // Help > About shows the version the program was built as, modal over the main window.
