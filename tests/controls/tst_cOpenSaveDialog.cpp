@@ -45,17 +45,15 @@ private slots:
         files.answer = a[3].isEmpty() ? std::nullopt : std::optional(a[3]);
         const auto outcome = a[0] == "Save" ? dialog.ShowSave(nullptr) : dialog.ShowOpen(nullptr);
         const FileDialog::Request asked = files.requests.constLast();
-        QCOMPARE(asked.filters,
-                 (QList<std::pair<QString, QString>>{{"Zip", "*.zip"}, {"All", "*"}}));
-        QStringList result{asked.directory + asked.fileName, QString::number(dialog.Flags()),
-                           QString::number(asked.overwritePrompt) +
-                               QString::number(asked.fileMustExist)};
-        result << QString::number(outcome.chosen) << dialog.FileName() << dialog.FilePath()
+        QCOMPARE(asked.filters, (decltype(asked.filters){{"Zip", "*.zip"}, {"All", "*"}}));
+        const auto n = [](int value) { return QString::number(value); };
+        QStringList result{asked.directory + asked.fileName};
+        result << n(dialog.Flags()) << n(asked.overwritePrompt) + n(asked.fileMustExist)
+               << n(outcome.chosen) << dialog.FileName() << dialog.FilePath()
                << dialog.FileExtension() << dialog.FileTitle();
         if (outcome.error)
-            result << QString::number(dialog.MinimumBufferSizeRequired())
-                   << QString::number(outcome.error->Number) << outcome.error->Source
-                   << outcome.error->Description;
+            result << n(dialog.MinimumBufferSizeRequired()) << n(outcome.error->Number)
+                   << outcome.error->Source << outcome.error->Description;
         QTEST(result.join(u'|'), "result");
     }
 };
