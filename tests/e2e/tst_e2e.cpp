@@ -1,9 +1,7 @@
-// The real program under a real X server, beside a window of known colours, driven by xdotool.
-// With TINTWELL_E2E_SCALE=2 the program runs at scale factor 2 (on a screen large enough for it)
-// and its pick must still land on a single physical pixel.
+// The real program under a real X server beside a window of known colours, driven by xdotool.
+// With TINTWELL_E2E_SCALE=2 it runs at scale factor 2 and must still pick one physical pixel.
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QProcess>
@@ -32,13 +30,11 @@ QString xdotool(const QStringList& arguments, int pauseMs = 150)
 }
 
 const int Scale = qEnvironmentVariableIntValue("TINTWELL_E2E_SCALE") == 2 ? 2 : 1;
-// Under openbox, which reparents and places the window, an installed copy runs: bin/ beside
-// share/tintwell/. What the user makes then goes to the per-user folder, even where the program
-// could write beside itself (root can).
+// Under openbox an installed copy runs (bin/ beside share/tintwell/): it saves per user, even as
+// root.
 const bool Installed = qEnvironmentVariable("TINTWELL_E2E_WM") == "openbox";
 
-// One run of the real program, copied into a temporary folder that is its program folder, with a
-// settings folder of its own.
+// One run of the real program, copied into a temporary folder: its program and settings folder.
 class XSession {
 public:
     ~XSession() { process_.kill(), process_.waitForFinished(3000); }
@@ -49,7 +45,6 @@ public:
         QDir(folder_.path()).mkpath(Installed ? "share/tintwell" : ".");
         QDir(folder_.path()).mkpath("bin");
         if (!QFile::copy(binary, copy)) return false;
-        QFile::setPermissions(copy, QFileInfo(binary).permissions());
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_CONFIG_HOME", file("config"));
         env.insert("XDG_DATA_HOME", file("data"));
@@ -168,15 +163,12 @@ private slots:
         QCOMPARE(pallette.read(14), ("1   " + QByteArray::number(packed)).leftJustified(14));
     }
 
-    // `tintwell --pick` over the frozen screen: Escape prints nothing; a click prints the pixel
-    // under it, the stripe one physical pixel wide at any scale factor.
+    // Over the frozen screen Escape prints nothing, a click the pixel under it at any scale factor.
     void pickFromTheCommandLinePrintsThePixelClicked()
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_SCALE_FACTOR", QString::number(Scale));
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(Scale));
         for (const QString key : {"Escape", ""}) {
             QProcess pick;
-            pick.setProcessEnvironment(env);
             pick.start(QStringLiteral(TINTWELL_BINARY), {"--pick"});
             xdotool({"search", "--sync", "--onlyvisible", "--pid",
                      QString::number(pick.processId()), "--name", "^Tintwell$"});

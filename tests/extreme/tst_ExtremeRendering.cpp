@@ -10,11 +10,8 @@
 
 using namespace Extreme;
 
-namespace {
-
-// A buffer as the renderers lay it out, from the colour of each pixel (x from the left, y from
-// the bottom).
-QByteArray buffer(int W, int H, auto colour)
+// A buffer as the renderers lay it out, from each pixel's colour (x from the left, y from below).
+static QByteArray buffer(int W, int H, auto colour)
 {
     QByteArray bytes(pvRowBytes(3 * W) * H, '\0');
     for (int y = 0; y < H; ++y)
@@ -26,14 +23,14 @@ QByteArray buffer(int W, int H, auto colour)
     return bytes;
 }
 
-QByteArray snapped(QByteArray bytes)
+static QByteArray snapped(QByteArray bytes)
 {
     std::ranges::transform(bytes, bytes.begin(), [](char b) { return WebSafeTable()[uchar(b)]; });
     return bytes;
 }
 
 // Of the pixels listed as "x,y=RRGGBB" (* for every column; the top row is 0), those that differ.
-QString mismatches(const QImage& image, const QString& expected)
+static QString mismatches(const QImage& image, const QString& expected)
 {
     QStringList wrong;
     for (const QString& item : expected.split(u' ')) {
@@ -47,7 +44,7 @@ QString mismatches(const QImage& image, const QString& expected)
 }
 
 // Whether a picture is the plain buffer's within one in every channel of every pixel.
-bool withinOne(const QImage& picture, const PixelBuffer& plain)
+static bool withinOne(const QImage& picture, const PixelBuffer& plain)
 {
     const QImage other = pvFieldToPicture(plain);
     return picture.size() == other.size() &&
@@ -55,15 +52,12 @@ bool withinOne(const QImage& picture, const PixelBuffer& plain)
                       other.constBits(), [](uchar a, uchar b) { return std::abs(a - b) <= 1; });
 }
 
-} // namespace
-
 class tst_ExtremeRendering : public QObject {
     Q_OBJECT
 
 private slots:
-    // The stepped renderers against the per-pixel formulas for every whole hue, saturation,
-    // brightness and channel value (and some fractions), at sizes from the smallest up. Web-safe
-    // fields are the plain ones snapped, bars are snapped; gradients come within one per channel.
+    // Every whole hue, saturation, brightness and channel value (and some fractions), at sizes from
+    // the smallest up: the formula per pixel; web-safe, that snapped; accelerated, within one.
     void plainFieldsHoldTheirFormulaAtEveryPixel()
     {
         // A hue outside 0 to below 360 has no sextant: black.
@@ -144,8 +138,7 @@ private slots:
         QCOMPARE(mismatches(picture, pixels), QString());
     }
 
-    // Each mode keeps its pictures and the inputs they show; only a change of those, of the
-    // web-safe flag or of the size renders them again.
+    // A mode's inputs include the web-safe flag and the size.
     void picturesAreRenderedAgainOnlyWhenTheirInputsChange_data()
     {
         QTest::addColumn<Mode>("mode");
@@ -177,8 +170,7 @@ private slots:
             if (mode == Mode::Hue) cache.pvShowHue({hsb.Hue, 100, 100}, d(6));
             if (mode == Mode::Saturation) cache.pvShowSaturation(hsb, d(6));
             if (mode == Mode::Brightness) cache.pvShowBrightness(hsb, d(6));
-            if (mode >= Mode::Red)
-                cache.pvShowChannel(100 + d(3), int(mode) - int(Mode::Red), d(6));
+            if (mode >= Mode::Red) cache.pvShowChannel(100 + d(3), int(mode) % 3, d(6));
             keys << cache.currentField().cacheKey() << cache.currentBar().cacheKey();
         }
         QTEST(QList({keys[2] != keys[0], keys[3] != keys[1]}), "rendered");
@@ -203,8 +195,7 @@ private slots:
         cMemDC::SetGradientFillAvailable(true);
         // 24-bit rows come bottom first, each padded to four bytes.
         dc.SetDIBits(6, 1, 1, 2, QByteArray::fromHex("0000FF0000FF0000"));
-        // 3 x 2 of the mask colour but for a dark pixel (202020) and a light one (E0E0E0) on top,
-        // copied leaving the mask colour out, then embossed as a disabled image.
+        // Mask colour but for a dark and a light pixel on top: copied without it, then embossed.
         cMemDC source;
         source.Init(3, 2);
         source.SetDIBits(0, 0, 3, 2,
@@ -219,16 +210,14 @@ private slots:
         dc.DrawEdge(20, 1, 26, 5, 2, 15);
         // The bar arrows point at their row 3 from both sides.
         dc.PaintPicture(pvArrowPicture(), 0, 6);
-        QCOMPARE(
-            mismatches(dc.Image(),
-                       "27,0=FFFFFF 28,0=FF0000 31,0=FF0000 0,1=000000 0,4=000000 0,5=FFFFFF "
-                       "2,1=000000 3,1=7F7F7F 4,1=FFFFFF 3,2=808080 6,1=00FF00 6,2=FF0000 "
-                       "7,1=FFFFFF 8,1=202020 9,1=E0E0E0 10,1=FFFFFF 8,2=FFFFFF 12,1=FF0000 "
-                       "13,2=00FF00 13,1=FFFFFF 14,2=FFFFFF 16,1=FFFFFF 18,2=FFFFFF "
-                       "20,3=9F9F9F 22,1=9F9F9F 25,3=FFFFFF 22,4=FFFFFF 22,3=000000 0,6=000000 "
-                       "0,12=000000 3,9=000000 3,8=FFFFFF 4,9=FFFFFF 14,9=FFFFFF 25,9=000000 "
-                       "28,6=000000 28,12=000000"),
-            QString());
+        const QString proof =
+            "27,0=FFFFFF 28,0=FF0000 31,0=FF0000 0,1=000000 0,4=000000 0,5=FFFFFF 2,1=000000 "
+            "3,1=7F7F7F 4,1=FFFFFF 3,2=808080 6,1=00FF00 6,2=FF0000 7,1=FFFFFF 8,1=202020 "
+            "9,1=E0E0E0 10,1=FFFFFF 8,2=FFFFFF 12,1=FF0000 13,2=00FF00 13,1=FFFFFF 14,2=FFFFFF "
+            "16,1=FFFFFF 18,2=FFFFFF 20,3=9F9F9F 22,1=9F9F9F 25,3=FFFFFF 22,4=FFFFFF 22,3=000000 "
+            "0,6=000000 0,12=000000 3,9=000000 3,8=FFFFFF 4,9=FFFFFF 14,9=FFFFFF 25,9=000000 "
+            "28,6=000000 28,12=000000";
+        QCOMPARE(mismatches(dc.Image(), proof), QString());
         // A picture taken earlier is a copy: the drawing afterwards left it as it was.
         QCOMPARE(mismatches(before, "*,0=FFFFFF *,1=FFFFFF *,9=FFFFFF"), QString());
     }

@@ -9,7 +9,7 @@
 
 namespace TestSupport {
 
-QString isolateUserFolders()
+void isolateUserFolders()
 {
     // Lives for the whole test process; removed when the process ends.
     static QTemporaryDir root;
@@ -20,7 +20,6 @@ QString isolateUserFolders()
     qputenv("XDG_CONFIG_HOME", root.filePath("config").toLocal8Bit());
     qputenv("XDG_DATA_HOME", root.filePath("data").toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", root.filePath("runtime").toLocal8Bit());
-    return root.path();
 }
 
 QByteArray bytesOf(const QString& path)

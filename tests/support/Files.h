@@ -8,9 +8,8 @@ class QLineEdit;
 // Files, settings and typing as the tests see them.
 namespace TestSupport {
 
-// Points the XDG folders (config, data, runtime) at fresh temporary folders before anything reads
-// them, so no test touches the user's real settings. Returns the root of those folders.
-QString isolateUserFolders();
+// Points the XDG folders at fresh temporary ones first, so no test touches the user's settings.
+void isolateUserFolders();
 
 // The file's bytes; "<missing>" when it cannot be read.
 QByteArray bytesOf(const QString& path);
@@ -22,7 +21,6 @@ QString settingsFile(const QString& app);
 // A stored setting, "app/section/key", read from disk by a fresh reader; empty when absent.
 QString stored(const QString& path);
 void store(const QString& path, const QString& value);
-// Removes both settings files.
 void forgetSettings();
 
 // Replaces a box's whole text the way a user does: select it with the keyboard, then type.

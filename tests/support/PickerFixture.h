@@ -9,9 +9,8 @@
 #include <QTemporaryDir>
 #include <memory>
 
-// What a test of the main window needs: the platform services recorded, a program folder and
-// settings of its own, and the window itself. A test object keeps one, calls reset() from init()
-// and close() from cleanup().
+// What a main window test needs: recorded platform services, a program folder and settings of its
+// own, and the window. A test object keeps one, calls reset() from init(), close() from cleanup().
 struct PickerFixture {
     RecordingMessageBoxes messages;
     RecordingWindowService windows;
@@ -34,7 +33,6 @@ struct PickerFixture {
     }
     void close() { window.reset(); }
 
-    // A file of the program folder.
     QString file(const QString& name) const { return folder->filePath(name); }
 
     // A new shown window in place of the old one.

@@ -7,16 +7,20 @@
 #include "ScreenReader.h"
 #include "WindowService.h"
 
-#include <QImage>
-#include <QList>
 #include <QMap>
 #include <QStringList>
 #include <QUrl>
+#include <QWidget>
 
-// Stand-ins for the platform services. Each installs itself while it lives, records what the
-// program asked of it and answers from a script.
+// Stand-ins for the platform services: each is installed in place of the real one while it lives,
+// records what the program asked of it and answers from a script.
+template <class Service> class Installed : public Service {
+public:
+    Installed() { Service::install(this); }
+    ~Installed() override { Service::install(nullptr); }
+};
 
-class RecordingMessageBoxes final : public MessageBoxes {
+class RecordingMessageBoxes final : public Installed<MessageBoxes> {
 public:
     struct Shown {
         Icon icon;
@@ -24,8 +28,6 @@ public:
         QString text;
         Buttons buttons;
     };
-    RecordingMessageBoxes() { install(this); }
-    ~RecordingMessageBoxes() override { install(nullptr); }
     Answer show(QWidget*, Icon icon, const QString& title, const QString& text,
                 Buttons buttons) override;
 
@@ -34,39 +36,44 @@ public:
     QList<Answer> answers;
 };
 
-class RecordingWindowService final : public WindowService {
+class RecordingWindowService final : public Installed<WindowService> {
 public:
-    RecordingWindowService() { install(this); }
-    ~RecordingWindowService() override { install(nullptr); }
-    void setStaysOnTop(QWidget* window, bool on) override;
-    bool startSystemMove(QWidget* window) override;
+    void setStaysOnTop(QWidget* window, bool on) override
+    {
+        calls << (on ? "top:" : "untop:") + window->objectName();
+    }
+    bool startSystemMove(QWidget* window) override
+    {
+        return calls << "move:" + window->objectName(), windowManagerPresent;
+    }
 
     // "top:<name>" / "untop:<name>" / "move:<name>" in the order asked.
     QStringList calls;
     bool windowManagerPresent = true;
 };
 
-class RecordingDesktop final : public DesktopService {
+class RecordingDesktop final : public Installed<DesktopService> {
 public:
-    RecordingDesktop() { install(this); }
-    ~RecordingDesktop() override { install(nullptr); }
     bool openUrl(const QUrl& url) override { return opened << url, true; }
 
     QList<QUrl> opened;
 };
 
-// A colour dialog that records how it was opened, applies the custom colour edits it was given
-// and answers a colour, or a cancel when answer is empty.
-class ScriptedColourDialog final : public ColourDialog {
+// Records each opening, applies the custom colour edits given and answers a colour (empty: cancel).
+class ScriptedColourDialog final : public Installed<ColourDialog> {
 public:
     struct Opening {
         int initialColour;
         bool fullOpen;
     };
-    ScriptedColourDialog() { install(this); }
-    ~ScriptedColourDialog() override { install(nullptr); }
     std::optional<int> choose(QWidget*, int initialColour, CustomColours& custom,
-                              bool fullOpen) override;
+                              bool fullOpen) override
+    {
+        openings << Opening{initialColour, fullOpen};
+        for (auto [index, value] : edits.asKeyValueRange())
+            custom.at(index) = value;
+        return answer;
+    }
 
     QList<Opening> openings;
     QMap<int, int> edits; // custom colour index -> the ColourValue the user puts there
@@ -74,10 +81,8 @@ public:
 };
 
 // A file dialog that records each request and answers a path, or a cancel when answer is empty.
-class ScriptedFileDialog final : public FileDialog {
+class ScriptedFileDialog final : public Installed<FileDialog> {
 public:
-    ScriptedFileDialog() { install(this); }
-    ~ScriptedFileDialog() override { install(nullptr); }
     std::optional<Choice> choose(QWidget*, const Request& request) override
     {
         requests << request;
@@ -90,14 +95,12 @@ public:
 
 // A screen made of an image: the desktop's pixels from (0, 0), the monitors laid over it and a
 // pointer the test moves (nowhere at first). One monitor covers the whole desktop at first.
-class FakeScreen final : public ScreenReader {
+class FakeScreen final : public Installed<ScreenReader> {
 public:
     explicit FakeScreen(const QImage& image)
         : desktop(image.convertToFormat(QImage::Format_RGB32)), monitorAreas{image.rect()}
     {
-        install(this);
     }
-    ~FakeScreen() override { install(nullptr); }
     std::optional<QPoint> pointerPosition() override { return pointer; }
     QList<QRect> monitors() override { return monitorAreas; }
     QImage grab(const QRect& rect) override

@@ -13,6 +13,5 @@
         QApplication app(argc, argv);                                                              \
         QApplication::setApplicationName(QStringLiteral("tintwell"));                              \
         TestObject tc;                                                                             \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&tc, argc, argv);                                                      \
     }
