@@ -115,33 +115,26 @@ private slots:
 
     // Highlight at the top left and shadow at the bottom right, in shades of the face colour;
     // pressed they swap; a toggle that is down is dithered with light grey.
-    void faceIsDrawnInShadesOfButtonColor_data()
-    {
-        QTest::addColumn<bool>("pressed");
-        QTest::addColumn<bool>("checked"); // a toggle that is down
-        QTest::newRow("raised") << false << false;
-        QTest::newRow("pressed") << true << false;
-        QTest::newRow("toggle down") << false << true;
-    }
     void faceIsDrawnInShadesOfButtonColor()
     {
-        QFETCH(bool, pressed);
-        QFETCH(bool, checked);
         elsewhere->setFocus();
         button->setCaption(QString());
-        button->setAppearance(checked ? 2 : 1);
-        button->setChecked(checked);
         button->setButtonColor(0x336699); // RGB(153, 102, 51)
-        if (pressed) QTest::mousePress(button, Qt::LeftButton, {}, {50, 15});
-        const QImage image = face();
-        const QColor inner = image.pixelColor(50, 15), next = image.pixelColor(51, 15);
-        const QColor topLeft = image.pixelColor(0, 0), bottomRight = image.pixelColor(99, 29);
-        QCOMPARE(inner == next, !checked);
-        QCOMPARE(inner == QColor(207, 208, 207) || next == QColor(207, 208, 207), checked);
-        QVERIFY(inner == QColor(153, 102, 51) || next == QColor(153, 102, 51));
-        for (const QColor& shade : {topLeft, bottomRight})
-            QVERIFY(qAbs(shade.hslHue() - 30) <= 2); // dark shades round their hue a little
-        QCOMPARE(topLeft.lightness() > bottomRight.lightness(), !pressed && !checked);
+        for (const auto& [pressed, checked] :
+             {std::pair(false, false), {false, true}, {true, false}}) {
+            button->setAppearance(checked ? 2 : 1);
+            button->setChecked(checked);
+            if (pressed) QTest::mousePress(button, Qt::LeftButton, {}, {50, 15});
+            const QImage image = face();
+            const QColor inner = image.pixelColor(50, 15), next = image.pixelColor(51, 15);
+            const QColor topLeft = image.pixelColor(0, 0), bottomRight = image.pixelColor(99, 29);
+            QCOMPARE(inner == next, !checked);
+            QCOMPARE(inner == QColor(207, 208, 207) || next == QColor(207, 208, 207), checked);
+            QVERIFY(inner == QColor(153, 102, 51) || next == QColor(153, 102, 51));
+            for (const QColor& shade : {topLeft, bottomRight})
+                QVERIFY(qAbs(shade.hslHue() - 30) <= 2); // dark shades round their hue a little
+            QCOMPARE(topLeft.lightness() > bottomRight.lightness(), !pressed && !checked);
+        }
     }
 };
 
