@@ -67,9 +67,6 @@ frmRGBchart::frmRGBchart(QWidget* mainWindow) : QWidget(nullptr), mainWindow_(ma
     connect(Option2, &QRadioButton::toggled, this, [this](bool on) {
         if (on) showChart(Picture4);
     });
-    // The stored size is the outer frame's: where the platform knows the frame before the
-    // window is shown, it must exist for the size restored to be the frame's.
-    create();
     Form_Load();
 }
 

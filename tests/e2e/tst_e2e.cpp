@@ -181,6 +181,22 @@ private slots:
                      key.isEmpty() ? Stripe.name().toUpper() + u'\n' : QString());
         }
     }
+
+    // Under a window manager the chart opens at its place and size, its frame's (it once took its
+    // frame's size inside, growing at every opening, and put its title bar off the screen).
+    void chartOpensAtItsPlaceAndSize()
+    {
+        if (!Installed) QSKIP("Needs a window manager.");
+        session.moveTo(session.at({180, -150})); // File, then Tools > RGB Conversion Chart
+        xdotool({"click", "1"}, 300), xdotool({"key", "Right", "Return"});
+        xdotool({"search", "--sync", "--onlyvisible", "--name", "^RGB Colour Chart$",
+                 "windowactivate", "--sync", "key", "Escape"});
+        QFile ini(session.file("config/Tintwell/tintwell.ini"));
+        QVERIFY(ini.open(QIODevice::ReadOnly) &&
+                ini.readAll().contains(
+                    "frmRGBchart%20Top=0\nfrmRGBchart%20Left=0\nfrmRGBchart%20width=7920\n"
+                    "frmRGBchart%20height=6720\n"));
+    }
 };
 
 int main(int argc, char* argv[])
