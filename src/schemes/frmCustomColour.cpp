@@ -100,6 +100,8 @@ void frmCustomColour::connectControls()
     connect(cboColourScheme, &QComboBox::activated, this, [this] { cboColourScheme_Click(); });
     // Only typing counts: choosing an entry rewrites the text too.
     connect(cboColourScheme->lineEdit(), &QLineEdit::textEdited, this, [this] { clearLists(); });
+    // Typed keys reach the combo itself, which hands them to its box past the box's filters.
+    cboColourScheme->installEventFilter(this);
     cboColourScheme->lineEdit()->installEventFilter(this);
     txtEnterColName->installEventFilter(this);
 
@@ -153,7 +155,8 @@ bool frmCustomColour::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     if (watched == txtEnterColName) return !txtEnterColName_KeyPress(key);
-    if (watched != cboColourScheme->lineEdit()) return QWidget::eventFilter(watched, event);
+    if (watched != cboColourScheme && watched != cboColourScheme->lineEdit())
+        return QWidget::eventFilter(watched, event);
     // Scheme names become file names. Backspace and the editing shortcuts, paste included, are
     // no characters and pass.
     const QString text = key->text();

@@ -52,7 +52,8 @@ void frmRenameScheme::cmdRename_Click()
         return;
     }
     const QString oldFile = SchemeStore::schemeFile(txtOldSchemeName->text());
-    if (!INI::FileExists(oldFile)) {
+    // A folder or a dangling link of that name is no scheme to rename.
+    if (!QFileInfo(oldFile).isFile()) {
         refuse(QStringLiteral("Scheme does not exist with this name.  "));
         return;
     }
@@ -70,14 +71,15 @@ void frmRenameScheme::cmdRename_Click()
         return;
     }
     // From a read-only program folder the scheme can only be copied under its new name.
-    const bool renamed = QFileInfo(oldFile).dir() == QDir(ProgramFolder::writeFolder())
-                             ? QFile::rename(oldFile, newFile)
-                             : QFile::copy(oldFile, newFile);
+    const bool inPlace = QFileInfo(oldFile).dir() == QDir(ProgramFolder::writeFolder());
+    const bool renamed = inPlace ? QFile::rename(oldFile, newFile) : QFile::copy(oldFile, newFile);
     if (!renamed) {
         refuse(QStringLiteral("The scheme could not be renamed: %1 could not be written.")
                    .arg(newFile));
         return;
     }
+    // A copy is the user's own, whatever the program folder's file allowed.
+    if (!inPlace) QFile::setPermissions(newFile, QFile::permissions(newFile) | QFile::WriteOwner);
     Owner.LoadCombo();
     Owner.cboColourScheme->setEditText(newName);
     Owner.RelistColoursSchemeRename();

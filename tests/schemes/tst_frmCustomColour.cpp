@@ -81,7 +81,7 @@ private slots:
         open();
         QVERIFY(win->cboColourScheme->currentText().isEmpty() && listed() == " | \t,ab,x");
         // A scheme name is a file name: other characters are dropped as typed.
-        typeInto(win->cboColourScheme->lineEdit(), "n!e=w/");
+        QTest::keyClicks(win->cboColourScheme, "n!e=w/");
         for (const auto& [name, colour] : {std::pair{" Sky ", 16436871}, {"Skyline", 8388608}}) {
             fix.window->SetFormColours(colour);
             typeInto(win->txtEnterColName, name);
@@ -112,10 +112,10 @@ private slots:
     }
 
     // Commands clicked after the setup: s chosen or a name pasted in the combo ("scheme="; @ is the
-    // program folder's name), line 1 pressed, s removed (-s) or gamma made (+gamma) behind the
-    // window's back, the folder read-only, the colour name typed ("name="), No answered, the new
-    // name typed in the dialog ("dialog="; "paste:" pastes it; ⇤ ⌦ press Home, Delete; a last \r
-    // or \x1b Enter or Esc, else Rename is clicked). Read: messages, lists / file s.
+    // program folder's name), line 1 pressed, s made a folder (-s) or gamma made (+gamma) behind
+    // the window's back, the folder read-only, the colour name typed ("name="), No answered, the
+    // new name typed in the dialog ("dialog="; "paste:" pastes it; ⇤ ⌦ press Home, Delete; a last
+    // \r or \x1b Enter or Esc, else Rename is clicked). Read: messages, lists / file s.
     void eachCommandRefusesOrDoesItsWork_data()
     {
         QTest::addColumn<QString>("command");
@@ -153,7 +153,7 @@ private slots:
         row("renamed", "Rename Scheme", "chosen dialog=B", "", "Red,Reddish | B,z / <missing>");
         row("rename scheme, empty", "Rename Scheme",
             "chosen dialog=", "! Error: Please enter a new Scheme Name  ");
-        row("rename scheme, file gone", "Rename Scheme", "chosen -s dialog=Beta",
+        row("rename scheme, a folder in its place", "Rename Scheme", "chosen -s dialog=Beta",
             "! Error: Scheme does not exist with this name.  ", "Red,Reddish | s,z / " + Missing);
         row("rename scheme, other case", "Rename Scheme", "chosen dialog=Z", taken);
         // A file made since the combo was filled is not overwritten.
@@ -177,7 +177,7 @@ private slots:
         if (setup.contains("readonly")) ProgramFolder::setOverride(fix.folder->path(), false);
         qputenv("XDG_DATA_HOME", file("s").toLocal8Bit()); // so no per-user folder can be made
         if (setup.contains("line")) pressLine(1);
-        if (setup.contains("-s")) QFile::remove(file("s"));
+        if (setup.contains("-s")) QFile::remove(file("s")), QDir().mkdir(file("s"));
         if (setup.contains("+gamma")) writeBytes(file("gamma"), Red);
         typeInto(win->txtEnterColName, setup.section("name=", 1));
         if (setup.contains("No")) fix.messages.answers.fill(MessageBoxes::Answer::No, 2);
