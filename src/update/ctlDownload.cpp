@@ -84,6 +84,8 @@ void ctlDownload::end(const QString& xurl)
     Request request = std::move(*it);
     active_.erase(it);
     QNetworkReply* reply = request.reply;
+    // An abort ends the request from within its own signals: none of the rest may follow the end.
+    disconnect(reply, nullptr, this, nullptr);
     reply->deleteLater();
     if (reply->error() == QNetworkReply::NoError)
         request.bytes += reply->read(maxBytes_ + 1 - request.bytes.size());

@@ -85,7 +85,9 @@ frmUpdateCheck::frmUpdateCheck(QWidget* owner) : QDialog(owner), owner_(owner)
     lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     infoArea->setWidget(lblInfo);
     infoArea->setWidgetResizable(true);
-    lblDownload = place(plainLabel(this), 120, 3390, 2760, 300);
+    // Two lines beside the buttons: a failure takes more than one.
+    lblDownload = place(plainLabel(this), 120, 3300, 2760, 510);
+    lblDownload->setWordWrap(true);
     cmdDownload = place(new QPushButton(DownloadCaption, this), 2940, 3360, 1110, 375);
     cmdDownload->setEnabled(false);
     cmdExit = place(new QPushButton(QStringLiteral("Exit"), this), 4170, 3360, 1110, 375);

@@ -111,6 +111,8 @@ private slots:
         QTest::newRow("Cancel") << "Cancel" << (http + "/slow/r.zip") << "old||Download";
         QTest::newRow("Esc") << "Esc" << (http + "/slow/r.zip") << "old|closed";
         QTest::newRow("cut short") << "wait" << (http + "/cut/setup.exe") << failed;
+        // Past the size limit its progress once came after the failure and hid it.
+        QTest::newRow("endless") << "wait" << (http + "/endless/r.zip") << failed;
         QTest::newRow("file:") << "wait" << served.filePath("r.zip").prepend("file://") << failed;
         QTest::newRow("save cancelled") << "" << (http + "/r.zip") << "old||Download";
     }
@@ -145,6 +147,11 @@ private slots:
         QTEST((file == bytesOf(served.filePath("r.zip")) ? "new" : file) + '|' +
                   (win ? win->lblDownload->text() + '|' + win->cmdDownload->text() : "closed"),
               "shown");
+        // All it says shows (a failure was once cut off).
+        const QLabel* said = win ? win->lblDownload : nullptr;
+        QVERIFY(!said ||
+                (said->wordWrap() && said->rect().contains(said->fontMetrics().boundingRect(
+                                         said->rect(), Qt::TextWordWrap, said->text()))));
         if (then != "wait" || win) return;
         QVERIFY(QSet(progress.begin(), progress.end()).size() >= 2); // each "Downloading 42.0%"
         QCOMPARE(progress.filter(QRegularExpression(R"(^Downloading \d{1,3}\.\d%$)")), progress);
