@@ -445,10 +445,23 @@ void cpvButton::paintEvent(QPaintEvent*)
 void cpvButton::drawContent(QPainter& painter, QRect area)
 {
     const QString caption = Caption();
-    const QSize text =
-        caption.isEmpty() ? QSize() : painter.fontMetrics().size(Qt::TextShowMnemonic, caption);
     const QPixmap picture = style_ == 1 ? chosenPicture() : QPixmap();
     const QSize pictureSize = picture.deviceIndependentSize().toSize();
+    QSize text =
+        caption.isEmpty() ? QSize() : painter.fontMetrics().size(Qt::TextShowMnemonic, caption);
+    // A font wider than the one the layout was made for would cut the caption off at both ends:
+    // it is set smaller instead.
+    const int room = area.width() - 4 - (captionAlign_ >= 2 ? 0 : pictureSize.width());
+    if (room > 0 && text.width() > room) {
+        QFont smaller = painter.font();
+        const double scale = double(room) / text.width();
+        if (smaller.pointSizeF() > 0)
+            smaller.setPointSizeF(smaller.pointSizeF() * scale);
+        else
+            smaller.setPixelSize(std::max(1, int(smaller.pixelSize() * scale)));
+        painter.setFont(smaller);
+        text = painter.fontMetrics().size(Qt::TextShowMnemonic, caption);
+    }
     const bool both = !text.isEmpty() && !pictureSize.isEmpty();
     const bool stacked = captionAlign_ >= 2;
     // Picture and caption are placed as one block, justified across the area and centred down it.

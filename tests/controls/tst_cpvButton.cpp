@@ -111,6 +111,14 @@ private slots:
         QCOMPARE(sent.join(u' '), "in out");
         QVERIFY(!button->hoverTimer()->isActive());
         QCOMPARE(face(), before);
+        // Too wide for its face, the caption is set smaller rather than cut off at the edges.
+        button->setFontColor(0x0000FF);
+        button->resize(button->fontMetrics().horizontalAdvance("Apply") - 8, 30);
+        const QImage narrow = face();
+        QCOMPARE(pixelsOf(narrow.copy(0, 0, 3, 30), Qt::red) +
+                     pixelsOf(narrow.copy(narrow.width() - 3, 0, 3, 30), Qt::red),
+                 0);
+        QVERIFY(pixelsOf(narrow, Qt::red) > 20);
     }
 
     // Highlight at the top left and shadow at the bottom right, in shades of the face colour;
