@@ -107,7 +107,7 @@ bool devColorSelect::eventFilter(QObject* watched, QEvent* event)
 
 void devColorSelect::drawLine(QPainter& painter, int index) const
 {
-    const bool selected = index == listIndex_;
+    const bool selected = selectionShown_ && index == listIndex_;
     const QRect line(0, LineHeight * index, PicItemDC->width(), LineHeight);
     painter.fillRect(line, selected ? palette().color(QPalette::Highlight) : QColor(Qt::white));
     painter.fillRect(QRect(line.topLeft() + QPoint(1, 1), QSize(10, 11)), Qt::black);
@@ -128,6 +128,8 @@ void devColorSelect::paintLine(int index)
 
 void devColorSelect::PaintListItems()
 {
+    // A (re)loaded list shows no line chosen, whatever index is left from before.
+    selectionShown_ = false;
     PicItemDC->update();
 }
 
@@ -155,6 +157,7 @@ void devColorSelect::pressLine(int button, int index)
 {
     const int old = listIndex_;
     listIndex_ = index;
+    selectionShown_ = true;
     paintLine(old);
     paintLine(index);
     emit DevColorSelectorMouseDown(button, index, ItemCaption(index), ColorKeyValue(index));
@@ -255,6 +258,7 @@ void devColorSelect::arrowMoveTo(int index)
 {
     const int old = listIndex_;
     listIndex_ = index;
+    selectionShown_ = true;
     paintLine(old);
     paintLine(index);
     keepInView(index);

@@ -78,6 +78,7 @@ private:
     QList<int> Colours;
     int listIndex_ = 0;
     bool hasFocus_ = false;
+    bool selectionShown_ = false; // until a line is chosen after the last PaintListItems
     // Where in the surface the last press landed; the arrow keys move from here, not from the
     // selected index, which SelectLineNumber can set without touching it.
     int currentY_ = 0;
