@@ -115,10 +115,8 @@ private slots:
         button->setFontColor(0x0000FF);
         button->resize(button->fontMetrics().horizontalAdvance("Apply") - 8, 30);
         const QImage narrow = face();
-        QCOMPARE(pixelsOf(narrow.copy(0, 0, 3, 30), Qt::red) +
-                     pixelsOf(narrow.copy(narrow.width() - 3, 0, 3, 30), Qt::red),
-                 0);
-        QVERIFY(pixelsOf(narrow, Qt::red) > 20);
+        const qsizetype inside = pixelsOf(narrow.copy(3, 0, narrow.width() - 6, 30), Qt::red);
+        QVERIFY(inside > 20 && inside == pixelsOf(narrow, Qt::red));
     }
 
     // Highlight at the top left and shadow at the bottom right, in shades of the face colour;

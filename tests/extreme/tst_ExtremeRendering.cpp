@@ -111,31 +111,23 @@ private slots:
         }
     }
 
-    void picturesShowTheirFieldsTopRowFirst_data()
-    {
-        QTest::addColumn<QImage>("picture");
-        QTest::addColumn<QString>("pixels");
-        QTest::newRow("hue 200: white, the pure hue, black along the bottom")
-            << pvFieldToPicture(pvCreateRectHue(234, 283, false, {200, 100, 100}))
-            << "0,0=FFFFFF 233,0=00AAFF *,282=000000";
-        QTest::newRow("saturation 100: sextants meet at primaries and secondaries")
-            << pvFieldToPicture(pvCreateRectSaturation(12, 4, false, 100))
-            << "0,0=FF0000 1,0=FF7F00 2,0=7FFF00 3,0=00FF00 4,0=00FF00 7,0=0000FF 8,0=0000FF "
-               "11,0=FF0000 *,3=000000";
-        QTest::newRow("red fixed at 0: black to cyan")
-            << pvFieldToPicture(pvCreateRectRGB(50, 30, false, 0, 0)) << "0,29=000000 49,0=00FFFF";
-        QTest::newRow("accelerated saturation: hue spread evenly, black below")
-            << pvCreateRectSaturationAccel(8, 5, 100) << "0,0=FF0000 7,0=FF0004 *,4=000000";
-        QTest::newRow("accelerated brightness: full hues above, grey below")
-            << pvCreateRectBrightnessAccel(8, 5, 50) << "0,0=800000 7,0=800002 *,4=808080";
-        QTest::newRow("hue bar: 0 at the bottom, 359 at the top")
-            << pvBarToPicture(pvCreateBarHue(3, false)) << "*,2=FF0000 *,1=00FFFD *,0=FF0004";
-    }
+    // Hue 200: white, the pure hue, black along the bottom. Saturation 100: sextants meet at
+    // primaries and secondaries. Red 0: black to cyan. Accelerated saturation: hue spread evenly,
+    // black below; brightness: full hues above, grey below. Hue bar: 0 at the bottom, 359 on top.
     void picturesShowTheirFieldsTopRowFirst()
     {
-        QFETCH(QImage, picture);
-        QFETCH(QString, pixels);
-        QCOMPARE(mismatches(picture, pixels), QString());
+        for (const auto& [picture, pixels] : std::initializer_list<std::pair<QImage, QString>>{
+                 {pvFieldToPicture(pvCreateRectHue(234, 283, false, {200, 100, 100})),
+                  "0,0=FFFFFF 233,0=00AAFF *,282=000000"},
+                 {pvFieldToPicture(pvCreateRectSaturation(12, 4, false, 100)),
+                  "0,0=FF0000 1,0=FF7F00 2,0=7FFF00 3,0=00FF00 4,0=00FF00 7,0=0000FF 8,0=0000FF "
+                  "11,0=FF0000 *,3=000000"},
+                 {pvFieldToPicture(pvCreateRectRGB(50, 30, false, 0, 0)),
+                  "0,29=000000 49,0=00FFFF"},
+                 {pvCreateRectSaturationAccel(8, 5, 100), "0,0=FF0000 7,0=FF0004 *,4=000000"},
+                 {pvCreateRectBrightnessAccel(8, 5, 50), "0,0=800000 7,0=800002 *,4=808080"},
+                 {pvBarToPicture(pvCreateBarHue(3, false)), "*,2=FF0000 *,1=00FFFD *,0=FF0004"}})
+            QCOMPARE(mismatches(picture, pixels), QString());
     }
 
     // A mode's inputs include the web-safe flag and the size.

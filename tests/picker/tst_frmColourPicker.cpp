@@ -215,22 +215,16 @@ private slots:
     }
 
     // A stored place keeps the window where it was, moved the least to be whole on the screen that
-    // shows most of it (10 px past an edge, a window once came back at the default place).
-    void storedPlaceIsKeptOnTheScreens_data()
-    {
-        QTest::addColumn<QRect>("frame");
-        QTest::addColumn<QPoint>("placed");
-        QTest::newRow("10 px past the left edge") << QRect(-10, 50, 400, 300) << QPoint(0, 50);
-        QTest::newRow("mostly on the second") << QRect(1200, 600, 400, 300) << QPoint(1280, 500);
-        QTest::newRow("larger than a screen") << QRect(-50, -50, 2000, 2000) << QPoint(0, 0);
-        QTest::newRow("on no screen") << QRect(5000, 5000, 400, 300) << QPoint(7, 8);
-    }
+    // shows most of it (10 px past an edge, a window once came back at the default place): past
+    // the left edge, mostly on the second (it has a panel at its top), larger, on no screen.
     void storedPlaceIsKeptOnTheScreens()
     {
-        QFETCH(QRect, frame);
-        // Side by side, the second with a panel at its top.
         const QList<QRect> screens{{0, 0, 1280, 800}, {1280, 30, 1280, 770}};
-        QTEST(Save_Win_POS_SIZE::PlaceOnScreens(frame, screens, {7, 8}), "placed");
+        QList<QPoint> placed;
+        for (const QRect frame : {QRect(-10, 50, 400, 300), QRect(1200, 600, 400, 300),
+                                  QRect(-50, -50, 2000, 2000), QRect(5000, 5000, 400, 300)})
+            placed << Save_Win_POS_SIZE::PlaceOnScreens(frame, screens, {7, 8});
+        QCOMPARE(placed, QList<QPoint>({{0, 50}, {1280, 500}, {0, 0}, {7, 8}}));
     }
 
     // Help Contents opens the help page once it is there, in an installed copy's data folder too

@@ -123,15 +123,12 @@ private slots:
     // Help > About shows the version the program was built as, modal over the main window.
     void aboutShowsTheBuildsVersion()
     {
-        f.start();
         QString shown;
-        QTimer::singleShot(0, f.window.get(), [&] {
-            auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
-            if (!about) return;
-            shown = about->lblVersion->text();
-            QTest::keyClick(about, Qt::Key_Escape);
+        QTimer::singleShot(0, [&] {
+            if (auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget()))
+                shown = about->lblVersion->text(), QTest::keyClick(about, Qt::Key_Escape);
         });
-        f.window->mnuhelpabout->trigger();
+        f.start().mnuhelpabout->trigger();
         QCOMPARE(shown, "Version " TINTWELL_VERSION);
     }
 };
